@@ -1,0 +1,45 @@
+// Any bytes as a .sce file: the reader never faults, and what it reads writes back and reads
+// again to the same values whenever the writer accepts them.
+#include "files/ScenarioSource.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+std::string tempPath(const char* what) {
+    return "/tmp/forgeline-fuzz-" + std::to_string(::getpid()) + "-" + what + ".sce";
+}
+
+void writeBytes(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        std::abort();
+    }
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string input = tempPath("in");
+    static const std::string again = tempPath("again");
+    writeBytes(input, data, size);
+    const forgeline::ScenarioRead read = forgeline::ReadScenarioSource(input);
+    if (read.headerValuesRead > 4 || (read.failure && read.headerValuesRead == 4 &&
+                                      !read.source.Forces.empty() && read.failure->code == 62)) {
+        std::abort();
+    }
+    if (!read.failure && forgeline::WriteScenarioSource(again, read.source)) {
+        const forgeline::ScenarioRead reread = forgeline::ReadScenarioSource(again);
+        // Labels inside values are the one thing a round trip may change.
+        if (reread.failure || reread.source.Forces != read.source.Forces) {
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,76 @@
+#include "files/LineReader.h"
+#include "files/ScenarioSource.h"
+#include "platform/Platform.h"
+
+#include <string_view>
+
+namespace forgeline {
+namespace {
+
+void removeEvery(std::string& text, std::string_view label) {
+    std::size_t at = text.find(label);
+    if (at == std::string::npos) {
+        return;
+    }
+    std::string kept;
+    kept.reserve(text.size());
+    std::size_t from = 0;
+    while (at != std::string::npos) {
+        kept.append(text, from, at - from);
+        from = at + label.size();
+        at = text.find(label, from);
+    }
+    kept.append(text, from);
+    text = std::move(kept);
+}
+
+} // namespace
+
+ScenarioRead ReadScenarioSource(const std::string& path) {
+    ScenarioRead read;
+    auto file = platform::OpenForReading(path);
+    if (!file) {
+        read.failure = file.failure();
+        return read;
+    }
+    LineReader lines(**file);
+
+    const std::pair<std::string_view, std::string*> labelled[] = {
+        {"Name: ", &read.source.Title},
+        {"Summary: ", &read.source.Summary},
+        {"Description: ", &read.source.Description},
+        {"Objective: ", &read.source.Objective},
+    };
+    for (const auto& [label, value] : labelled) {
+        auto line = lines.next();
+        if (!line || !*line) {
+            read.failure = line ? platform::EndOfFileFailure() : line.failure();
+            return read;
+        }
+        // Labels are removed from the bytes, so a label can never be formed across characters.
+        std::string bytes = std::move(**line);
+        removeEvery(bytes, label);
+        *value = platform::AnsiToUtf8(bytes);
+        ++read.headerValuesRead;
+    }
+    for (int skipped = 0; skipped < 2; ++skipped) {
+        auto line = lines.next();
+        if (!line || !*line) {
+            read.failure = line ? platform::EndOfFileFailure() : line.failure();
+            return read;
+        }
+    }
+    while (true) {
+        auto line = lines.next();
+        if (!line) {
+            read.failure = line.failure();
+            return read;
+        }
+        if (!*line) {
+            return read;
+        }
+        read.source.Forces.push_back(platform::AnsiToUtf8(**line));
+    }
+}
+
+} // namespace forgeline

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "base/Result.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace forgeline {
+
+// One scenario as a .sce file holds it. Text is UTF-8 here; the file holds it 8-bit.
+struct ScenarioSource {
+    std::string Title;
+    std::string Summary;
+    std::string Description;
+    std::string Objective;
+    std::vector<std::string> Forces;
+
+    friend bool operator==(const ScenarioSource&, const ScenarioSource&) = default;
+};
+
+// Writes the file: created, or emptied when it exists. Nothing is written when a value cannot
+// be stored (a line break, a character outside the code page); then the failure names it.
+Status WriteScenarioSource(const std::string& path, const ScenarioSource& source);
+
+// What a read delivered, in file order: the first `headerValuesRead` of title, summary,
+// description and objective, then the force lines read. On a failure the values delivered
+// before it are kept, so a caller can show them.
+struct ScenarioRead {
+    ScenarioSource source;
+    int headerValuesRead = 0;
+    std::optional<Failure> failure;
+};
+
+ScenarioRead ReadScenarioSource(const std::string& path);
+
+} // namespace forgeline

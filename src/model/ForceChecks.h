@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forgeline {
+
+// A list's selected position; -1 when nothing is selected.
+inline constexpr int NoSelection = -1;
+
+// A nation, a class and a marker are selected and the name is not empty. Positions and
+// numbers are not part of the test.
+bool IsEntryComplete(int nationPosition, int classPosition, int markerPosition,
+                     std::string_view name);
+
+// Some line's name piece equals the candidate exactly (case-sensitive, untrimmed).
+bool IsNameTaken(const std::vector<std::string>& forceLines, std::string_view name);
+
+// The number of lines as decimal text, "0" for an empty list.
+std::string ShipCountText(std::size_t lineCount);
+
+} // namespace forgeline

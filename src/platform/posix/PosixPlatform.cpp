@@ -1,0 +1,317 @@
+#include "platform/CommandLine.h"
+#include "platform/Cp1252.h"
+#include "platform/Platform.h"
+#include "platform/Wildcard.h"
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace forgeline::platform {
+namespace {
+
+Failure errnoFailure(int code) {
+    return {code, std::strerror(code)};
+}
+
+class PosixInputFile final : public InputFile {
+  public:
+    explicit PosixInputFile(int fd) : fd_(fd) {}
+    ~PosixInputFile() override { ::close(fd_); }
+    PosixInputFile(const PosixInputFile&) = delete;
+    PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+    Result<std::size_t> read(char* buffer, std::size_t size) override {
+        while (true) {
+            const ssize_t got = ::read(fd_, buffer, size);
+            if (got >= 0) {
+                return static_cast<std::size_t>(got);
+            }
+            if (errno != EINTR) {
+                return errnoFailure(errno);
+            }
+        }
+    }
+
+  private:
+    int fd_;
+};
+
+class PosixOutputFile final : public OutputFile {
+  public:
+    explicit PosixOutputFile(int fd) : fd_(fd) {}
+    ~PosixOutputFile() override {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    PosixOutputFile(const PosixOutputFile&) = delete;
+    PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+
+    Status write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
+            if (put < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return errnoFailure(errno);
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(put));
+        }
+        return {};
+    }
+
+    Status close() override {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) {
+            return errnoFailure(errno);
+        }
+        return {};
+    }
+
+  private:
+    int fd_;
+};
+
+bool isRegularFile(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// A Windows program begins with "MZ"; anything else is left to the kernel to run.
+bool isWindowsExecutable(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    std::array<char, 2> magic{};
+    const bool windows =
+        ::read(fd, magic.data(), magic.size()) == 2 && magic[0] == 'M' && magic[1] == 'Z';
+    ::close(fd);
+    return windows;
+}
+
+std::optional<std::string> findOnPath(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    if (path == nullptr) {
+        return std::nullopt;
+    }
+    std::string_view rest(path);
+    while (true) {
+        const std::size_t colon = rest.find(':');
+        const std::string_view dir = rest.substr(0, colon);
+        if (!dir.empty()) {
+            const std::string candidate = JoinPath(dir, name);
+            if (isRegularFile(candidate) && ::access(candidate.c_str(), X_OK) == 0) {
+                return candidate;
+            }
+        }
+        if (colon == std::string_view::npos) {
+            return std::nullopt;
+        }
+        rest.remove_prefix(colon + 1);
+    }
+}
+
+// Runs argv in the folder as a grandchild that belongs to no one, so it outlives this
+// process. An exec failure travels back through a pipe closed on a successful exec.
+Status spawnDetached(const std::vector<std::string>& argv, const std::string& folder) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
+    }
+    args.push_back(nullptr);
+
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        return errnoFailure(errno);
+    }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        const int error = errno;
+        ::close(report[0]);
+        ::close(report[1]);
+        return errnoFailure(error);
+    }
+    if (child == 0) {
+        ::close(report[0]);
+        ::setsid();
+        const pid_t grandchild = ::fork();
+        if (grandchild != 0) {
+            ::_exit(grandchild < 0 ? 1 : 0);
+        }
+        int error = 0;
+        const int devNull = ::open("/dev/null", O_RDONLY);
+        if (devNull >= 0) {
+            ::dup2(devNull, STDIN_FILENO);
+            ::close(devNull);
+        }
+        if (::chdir(folder.c_str()) == 0) {
+            ::execv(args[0], args.data());
+        }
+        error = errno;
+        [[maybe_unused]] const ssize_t sent = ::write(report[1], &error, sizeof error);
+        ::_exit(127);
+    }
+    ::close(report[1]);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    int error = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(report[0], &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+    if (got == static_cast<ssize_t>(sizeof error)) {
+        return errnoFailure(error);
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return errnoFailure(ECHILD);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ProgramFolder() {
+    std::array<char, PATH_MAX> buffer{};
+    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (length <= 0) {
+        return ".";
+    }
+    const std::string path(buffer.data(), static_cast<std::size_t>(length));
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+char PathSeparator() {
+    return '/';
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (path.empty() || path.back() != PathSeparator()) {
+        path += PathSeparator();
+    }
+    path += name;
+    return path;
+}
+
+bool FileExists(const std::string& path) {
+    return isRegularFile(path);
+}
+
+Status DeleteFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) {
+        return errnoFailure(errno);
+    }
+    return {};
+}
+
+std::optional<std::string> FindFileIgnoringCase(const std::string& folder, std::string_view name) {
+    if (isRegularFile(JoinPath(folder, name))) {
+        return std::string(name);
+    }
+    std::optional<std::string> found;
+    for (const std::string& candidate : ListFiles(folder, name)) {
+        if (EqualIgnoringCase(candidate, name)) {
+            found = candidate;
+            break;
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.empty() || name.front() == '.' || !MatchesWildcard(name, pattern)) {
+            continue;
+        }
+        const bool regular =
+            entry->d_type == DT_REG || ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
+                                        isRegularFile(JoinPath(folder, name)));
+        if (regular) {
+            names.emplace_back(name);
+        }
+    }
+    ::closedir(dir);
+    SortNamesIgnoringCase(names);
+    return names;
+}
+
+Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return errnoFailure(errno);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        ::close(fd);
+        return errnoFailure(EISDIR);
+    }
+    return std::unique_ptr<InputFile>(std::make_unique<PosixInputFile>(fd));
+}
+
+Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return errnoFailure(errno);
+    }
+    return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd));
+}
+
+Status StartProgram(const std::string& programPath, std::string_view parameters,
+                    const std::string& workingFolder) {
+    if (!isRegularFile(programPath)) {
+        return errnoFailure(ENOENT);
+    }
+    std::vector<std::string> argv;
+    if (isWindowsExecutable(programPath)) {
+        const auto wine = findOnPath("wine");
+        if (!wine) {
+            return Failure{ENOEXEC, "Cannot run the Windows program '" + programPath +
+                                        "': wine is not installed."};
+        }
+        argv = {*wine, programPath};
+    } else {
+        argv = {programPath};
+    }
+    for (std::string& argument : SplitCommandLine(parameters)) {
+        argv.push_back(std::move(argument));
+    }
+    return spawnDetached(argv, workingFolder);
+}
+
+void SleepMilliseconds(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::string AnsiToUtf8(std::string_view bytes) {
+    return Cp1252ToUtf8(bytes);
+}
+
+std::optional<std::string> Utf8ToAnsi(std::string_view text) {
+    return Utf8ToCp1252(text);
+}
+
+Failure EndOfFileFailure() {
+    return {62, "Input past end of file"};
+}
+
+} // namespace forgeline::platform

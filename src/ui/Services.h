@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace forgeline {
+
+class Dialogs;
+class GameToolchain;
+
+// What the windows need from outside: where the program lives, the game's programs and the
+// dialogs. Tests hand in a temporary folder, fake programs and scripted dialogs.
+struct Services {
+    std::string programFolder;
+    GameToolchain* toolchain = nullptr;
+    Dialogs* dialogs = nullptr;
+};
+
+} // namespace forgeline

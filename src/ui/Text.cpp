@@ -1,0 +1,23 @@
+#include "ui/Text.h"
+
+namespace forgeline {
+
+std::vector<std::string> ToCore(const QStringList& lines) {
+    std::vector<std::string> out;
+    out.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        out.push_back(line.toStdString());
+    }
+    return out;
+}
+
+QStringList FromCore(const std::vector<std::string>& lines) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        out << QString::fromStdString(line);
+    }
+    return out;
+}
+
+} // namespace forgeline

@@ -1,0 +1,6 @@
+Name: Café €
+Summary: “quoted”
+Description: 
+Objective: 
+Code: <internal>
+Forces: 

@@ -1,0 +1,4 @@
+Name: Four
+Summary: Only four lines
+Description: here
+Objective: and no more

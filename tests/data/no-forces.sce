@@ -1,0 +1,6 @@
+Name: Empty
+Summary: 
+Description: 
+Objective: 
+Code: <internal>
+Forces: 

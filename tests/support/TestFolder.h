@@ -1,0 +1,50 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace forgeline::testing {
+
+// A fresh folder that is removed with everything in it when the test ends; it stands in for
+// the program's folder.
+class TestFolder {
+  public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const;
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+    void makeFolder(const std::string& name) const;
+
+  private:
+    std::string path_;
+};
+
+std::string ReadWholeFile(const std::string& path);
+
+// What a fake program recorded of one start.
+struct FakeRecord {
+    std::string workingFolder;
+    std::vector<std::string> arguments;
+};
+
+// Copies the fake program into the folder under the given name ("scene", "Halvex.exe").
+void InstallFakeProgram(const TestFolder& folder, const std::string& name);
+
+// Makes the fake compiler take this long, or never compile.
+void SetFakeCompilerDelay(const TestFolder& folder, std::chrono::milliseconds delay);
+void MakeFakeCompilerFail(const TestFolder& folder);
+
+// The record the fake program of that name left, waiting for it up to the timeout.
+std::optional<FakeRecord>
+WaitForRecord(const TestFolder& folder, const std::string& name,
+              std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+} // namespace forgeline::testing

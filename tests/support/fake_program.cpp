@@ -1,0 +1,45 @@
+// Stands in for the game's compiler and executable. It records its working folder and
+// arguments in "<own name>.record" beside itself in the working folder. Named "scene..." it
+// also compiles: for each ".sce" argument it leaves the ".sco" after the delay (milliseconds)
+// held in "fake-scene.delay", unless "fake-scene.fail" exists.
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+int main(int argc, char* argv[]) {
+    const std::string self = fs::path(argv[0]).filename().string();
+    const fs::path folder = fs::current_path();
+
+    const fs::path record = folder / (self + ".record");
+    const fs::path partial = folder / (self + ".record.partial");
+    {
+        std::ofstream out(partial, std::ios::binary);
+        out << "cwd=" << folder.string() << '\n';
+        for (int i = 1; i < argc; ++i) {
+            out << "arg=" << argv[i] << '\n';
+        }
+    }
+    fs::rename(partial, record);
+
+    std::string lower = self;
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (lower.rfind("scene", 0) != 0 || fs::exists(folder / "fake-scene.fail")) {
+        return 0;
+    }
+    int delay = 0;
+    std::ifstream(folder / "fake-scene.delay") >> delay;
+    std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+    for (int i = 1; i < argc; ++i) {
+        const fs::path source(argv[i]);
+        if (source.extension() == ".sce") {
+            std::ofstream(folder / fs::path(source).replace_extension(".sco")) << "compiled\n";
+        }
+    }
+    return 0;
+}
