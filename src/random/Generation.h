@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "random/RandomSettings.h"
+#include "random/RandomSource.h"
+
+namespace forgeline {
+
+// The player's nation and class are chosen and the name is not empty.
+bool IsPlayerShipComplete(const RandomSettings& settings);
+
+// The player's own force line: a random start within the friendly area (both ends included)
+// or 0 0, then a drawn heading and warp.
+std::string AddPlayerShip(const RandomSettings& settings, RandomSource& random);
+
+// A whole random fleet for complete settings: the player's line first, then friendly and
+// enemy ships, repeated names cleaned up. The draws come in a fixed order, so a seed
+// reproduces a fleet.
+std::vector<std::string> GenerateForces(const RandomSettings& settings, RandomSource& random);
+
+// Drops later lines that carry the first line's name, and of each repeated name keeps only
+// the last line; the order of what stays is kept.
+std::vector<std::string> CleanUpNames(std::vector<std::string> lines);
+
+// The generator's names for a nation code, in their fixed order; empty for other codes.
+const std::vector<std::string>& NamePool(int nationCode);
+
+} // namespace forgeline

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QListView>
+#include <QStringList>
+
+class QStringListModel;
+
+namespace forgeline {
+
+// A single-selection list of text lines backed by a model, so tens of thousands of lines show
+// at once. Selecting a line, by the user or by the program, emits lineSelected.
+class LineList : public QListView {
+    Q_OBJECT
+
+  public:
+    explicit LineList(QWidget* parent = nullptr);
+
+    int count() const;
+    QString line(int row) const;
+    QStringList lines() const;
+
+    void append(const QString& line);
+    void appendAll(const QStringList& lines);
+    void insert(int row, const QString& line);
+    void remove(int row);
+    void clear();
+    void setLines(const QStringList& lines);
+
+    // The selected row, or -1.
+    int selectedRow() const;
+    // Selects the row (-1 selects none); emits lineSelected also when the row was already
+    // selected, as a click on it would.
+    void selectRow(int row);
+
+  signals:
+    void lineSelected(int row);
+
+  private:
+    QStringListModel* model_;
+};
+
+} // namespace forgeline
