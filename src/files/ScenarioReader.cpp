@@ -7,6 +7,16 @@
 namespace forgeline {
 namespace {
 
+// Plain ASCII reads the same in every ANSI code page, so most lines need no conversion.
+std::string toText(std::string&& bytes) {
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return platform::AnsiToUtf8(bytes);
+        }
+    }
+    return std::move(bytes);
+}
+
 void removeEvery(std::string& text, std::string_view label) {
     std::size_t at = text.find(label);
     if (at == std::string::npos) {
@@ -50,7 +60,7 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
         // Labels are removed from the bytes, so a label can never be formed across characters.
         std::string bytes = std::move(**line);
         removeEvery(bytes, label);
-        *value = platform::AnsiToUtf8(bytes);
+        *value = toText(std::move(bytes));
         ++read.headerValuesRead;
     }
     for (int skipped = 0; skipped < 2; ++skipped) {
@@ -69,7 +79,7 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
         if (!*line) {
             return read;
         }
-        read.source.Forces.push_back(platform::AnsiToUtf8(**line));
+        read.source.Forces.push_back(toText(std::move(**line)));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "files/ScenarioSource.h"
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace forgeline {
@@ -15,6 +16,12 @@ std::optional<Failure> encodeValue(std::string_view what, std::string_view value
     if (value.find_first_of("\r\n") != std::string_view::npos) {
         return Failure{-1, "The " + std::string(what) +
                                " holds a line break, which a scenario file cannot hold."};
+    }
+    const bool ascii = std::all_of(value.begin(), value.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        out += value;
+        return std::nullopt;
     }
     const auto bytes = platform::Utf8ToAnsi(value);
     if (!bytes) {
