@@ -44,18 +44,21 @@ class InputFile {
     virtual Result<std::size_t> read(char* buffer, std::size_t size) = 0;
 };
 
-// A file opened for writing raw bytes.
+// A file being written. Its bytes go to a temporary file beside it; close() puts them in
+// place of the old file in one step, so a full disk or a killed process never leaves an old
+// file half-written. Destroyed without a successful close, it leaves the old file as it was.
 class OutputFile {
   public:
     virtual ~OutputFile() = default;
     virtual Status write(std::string_view bytes) = 0;
-    // Flushes and closes; a failure here means the data may not be on disk.
+    // Flushes to disk and replaces the old file; a failure leaves the old file untouched.
     virtual Status close() = 0;
 };
 
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path);
 
-// Creates the file or empties an existing one.
+// Starts writing a new file or a replacement for an existing one. Fails as opening the file
+// for writing would: a missing folder, no permission, a read-only file.
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path);
 
 // Starts the program at the path, detached, with the parameter string split into arguments the

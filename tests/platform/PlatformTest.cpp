@@ -6,6 +6,7 @@
 #include "platform/Wildcard.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace forgeline::platform {
@@ -125,6 +126,59 @@ TEST(Platform, StartingAMissingOrUnrunnableProgramFails) {
     EXPECT_EQ(StartProgram(folder.file("absent"), "", folder.path()).failure().code, ENOENT);
     folder.write("plain", "not a program");
     EXPECT_EQ(StartProgram(folder.file("plain"), "", folder.path()).failure().code, EACCES);
+}
+
+} // namespace
+} // namespace forgeline::platform
+
+namespace forgeline::platform {
+namespace {
+
+TEST(Platform, AReplacementTakesThePlaceOfTheOldFileOnlyWhenClosed) {
+    TestFolder folder;
+    folder.write("keep.sce", "old");
+    {
+        auto file = CreateForWriting(folder.file("keep.sce"));
+        ASSERT_TRUE(file);
+        ASSERT_TRUE((*file)->write("half"));
+        // Dropped without close, as when writing fails half-way.
+    }
+    EXPECT_EQ(folder.read("keep.sce"), "old");
+    auto file = CreateForWriting(folder.file("keep.sce"));
+    ASSERT_TRUE(file);
+    ASSERT_TRUE((*file)->write("new"));
+    EXPECT_EQ(folder.read("keep.sce"), "old");
+    ASSERT_TRUE((*file)->close());
+    EXPECT_EQ(folder.read("keep.sce"), "new");
+    // Nothing of the temporary files is left behind, hidden or not.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST(Platform, ReplacingKeepsLinksAndPermissions) {
+    TestFolder folder;
+    folder.makeFolder("real");
+    folder.write("real/target.sce", "old");
+    std::filesystem::permissions(folder.file("real/target.sce"),
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("real/target.sce", folder.file("link.sce"));
+    auto file = CreateForWriting(folder.file("link.sce"));
+    ASSERT_TRUE(file);
+    ASSERT_TRUE((*file)->write("new"));
+    ASSERT_TRUE((*file)->close());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.sce")));
+    EXPECT_EQ(folder.read("real/target.sce"), "new");
+    EXPECT_EQ(std::filesystem::status(folder.file("real/target.sce")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST(Platform, WritingFailsAsOpeningWould) {
+    TestFolder folder;
+    folder.makeFolder("dir.sce");
+    EXPECT_EQ(CreateForWriting(folder.file("dir.sce")).failure().code, EISDIR);
+    EXPECT_EQ(CreateForWriting(folder.file("none/x.sce")).failure().code, ENOENT);
 }
 
 } // namespace

@@ -46,12 +46,9 @@ class PosixInputFile final : public InputFile {
 
 class PosixOutputFile final : public OutputFile {
   public:
-    explicit PosixOutputFile(int fd) : fd_(fd) {}
-    ~PosixOutputFile() override {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
+    PosixOutputFile(int fd, std::string temporary, std::string target)
+        : fd_(fd), temporary_(std::move(temporary)), target_(std::move(target)) {}
+    ~PosixOutputFile() override { discard(); }
     PosixOutputFile(const PosixOutputFile&) = delete;
     PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
@@ -70,17 +67,56 @@ class PosixOutputFile final : public OutputFile {
     }
 
     Status close() override {
+        if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
+            const Failure failure = errnoFailure(errno);
+            discard();
+            return failure;
+        }
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) {
-            return errnoFailure(errno);
+        if (::close(fd) != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+            const Failure failure = errnoFailure(errno);
+            discard();
+            return failure;
         }
+        temporary_.clear();
         return {};
     }
 
   private:
+    void discard() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+        if (!temporary_.empty()) {
+            ::unlink(temporary_.c_str());
+            temporary_.clear();
+        }
+    }
+
     int fd_;
+    std::string temporary_;
+    std::string target_;
 };
+
+// The file a path finally names, links followed, so replacing it keeps the link.
+std::string resolvedTarget(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::array<char, PATH_MAX> buffer{};
+        const ssize_t length = ::readlink(target.c_str(), buffer.data(), buffer.size() - 1);
+        if (length <= 0) {
+            return target;
+        }
+        std::string link(buffer.data(), static_cast<std::size_t>(length));
+        const std::size_t slash = target.rfind('/');
+        target = (link.front() == '/' || slash == std::string::npos)
+                     ? link
+                     : target.substr(0, slash + 1) + link;
+    }
+    return target;
+}
 
 bool isRegularFile(const std::string& path) {
     struct stat info {};
@@ -269,11 +305,37 @@ Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
 }
 
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
+    const std::string target = resolvedTarget(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return errnoFailure(EISDIR);
+    }
+    // Replacing needs only the folder's permission; the file's own must still be honoured.
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
         return errnoFailure(errno);
     }
-    return std::unique_ptr<OutputFile>(std::make_unique<PosixOutputFile>(fd));
+    static unsigned counter = 0;
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string temporary = folder + "." + name + ".forgeline-" +
+                                      std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              exists ? (existing.st_mode & 07777) : 0666);
+        if (fd >= 0) {
+            if (exists) {
+                ::fchmod(fd, existing.st_mode & 07777);
+            }
+            return std::unique_ptr<OutputFile>(
+                std::make_unique<PosixOutputFile>(fd, temporary, target));
+        }
+        if (errno != EEXIST) {
+            return errnoFailure(errno);
+        }
+    }
+    return errnoFailure(EEXIST);
 }
 
 Status StartProgram(const std::string& programPath, std::string_view parameters,
