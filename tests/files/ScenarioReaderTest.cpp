@@ -1,8 +1,8 @@
+#include "ExpectedFailures.h"
 #include "PrintScenario.h"
 #include "TestFolder.h"
 #include "files/ScenarioSource.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace forgeline {
@@ -76,14 +76,13 @@ TEST(ScenarioReader, MissingFileAndFolderFailWithThePlatformsCode) {
     testing::TestFolder folder;
     const ScenarioRead missing = ReadScenarioSource(folder.file("absent.sce"));
     ASSERT_TRUE(missing.failure);
-    EXPECT_EQ(missing.failure->code, ENOENT);
-    EXPECT_EQ(missing.failure->description, "No such file or directory");
+    EXPECT_EQ(*missing.failure, testing::PlatformFailures().missingFile);
     EXPECT_EQ(missing.headerValuesRead, 0);
 
     folder.makeFolder("dir.sce");
     const ScenarioRead directory = ReadScenarioSource(folder.file("dir.sce"));
     ASSERT_TRUE(directory.failure);
-    EXPECT_EQ(directory.failure->code, EISDIR);
+    EXPECT_EQ(*directory.failure, testing::PlatformFailures().folderAsFile);
 }
 
 TEST(ScenarioReader, LongLinesAndManyLinesReadWhole) {

@@ -1,8 +1,8 @@
+#include "ExpectedFailures.h"
 #include "PrintScenario.h"
 #include "TestFolder.h"
 #include "files/ScenarioSource.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace forgeline {
@@ -84,8 +84,7 @@ TEST(ScenarioWriter, MissingFolderFailsWithThePlatformsCode) {
     testing::TestFolder folder;
     const Status written = WriteScenarioSource(folder.file("no/such/folder.sce"), {});
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.failure().code, ENOENT);
-    EXPECT_EQ(written.failure().description, "No such file or directory");
+    EXPECT_EQ(written.failure(), testing::PlatformFailures().missingFolder);
 }
 
 } // namespace

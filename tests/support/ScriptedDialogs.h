@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/Dialogs.h"
+
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <optional>
-
-#include "ui/Dialogs.h"
 
 namespace forgeline::testing {
 

@@ -8,9 +8,26 @@
 #include <stdexcept>
 #include <thread>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace forgeline::testing {
+namespace {
+
+// Paths are UTF-8 in Forgeline; the standard library's narrow paths are not on Windows.
+fs::path pathOf(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string textOf(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
 
 TestFolder::TestFolder() {
     static std::atomic<int> counter{0};
@@ -20,7 +37,7 @@ TestFolder::TestFolder() {
         const fs::path candidate =
             base / ("forgeline-test-" + std::to_string(seed()) + "-" + std::to_string(counter++));
         if (fs::create_directory(candidate)) {
-            path_ = candidate.string();
+            path_ = textOf(candidate);
             return;
         }
     }
@@ -29,19 +46,26 @@ TestFolder::TestFolder() {
 
 TestFolder::~TestFolder() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(pathOf(path_), ignored);
 }
 
 std::string TestFolder::file(const std::string& name) const {
-    return (fs::path(path_) / name).string();
+    return textOf(pathOf(path_) / pathOf(name));
 }
 
 void TestFolder::write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(file(name), std::ios::binary) << bytes;
+    std::ofstream(pathOf(file(name)), std::ios::binary) << bytes;
+}
+
+void TestFolder::writeHidden(const std::string& name, const std::string& bytes) const {
+    write(name, bytes);
+#ifdef _WIN32
+    ::SetFileAttributesW(pathOf(file(name)).c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(pathOf(path), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -52,16 +76,21 @@ std::string TestFolder::read(const std::string& name) const {
 }
 
 bool TestFolder::exists(const std::string& name) const {
-    return fs::exists(file(name));
+    return fs::exists(pathOf(file(name)));
 }
 
 void TestFolder::makeFolder(const std::string& name) const {
-    fs::create_directory(file(name));
+    fs::create_directory(pathOf(file(name)));
+}
+
+void InstallProgram(const TestFolder& folder, const std::string& program, const std::string& name) {
+    const fs::path installed = pathOf(folder.file(name));
+    fs::copy_file(pathOf(program), installed, fs::copy_options::overwrite_existing);
+    fs::permissions(installed, fs::perms::owner_all, fs::perm_options::add);
 }
 
 void InstallFakeProgram(const TestFolder& folder, const std::string& name) {
-    fs::copy_file(FORGELINE_FAKE_PROGRAM, folder.file(name), fs::copy_options::overwrite_existing);
-    fs::permissions(folder.file(name), fs::perms::owner_all, fs::perm_options::add);
+    InstallProgram(folder, FORGELINE_FAKE_PROGRAM, name);
 }
 
 void SetFakeCompilerDelay(const TestFolder& folder, std::chrono::milliseconds delay) {

@@ -19,6 +19,9 @@ class TestFolder {
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const;
     void write(const std::string& name, const std::string& bytes) const;
+    // Writes a file hidden as the platform hides files: by its leading dot on POSIX, by the
+    // attribute on Windows.
+    void writeHidden(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
     void makeFolder(const std::string& name) const;
@@ -34,6 +37,9 @@ struct FakeRecord {
     std::string workingFolder;
     std::vector<std::string> arguments;
 };
+
+// Copies the program at the path into the folder under the given name.
+void InstallProgram(const TestFolder& folder, const std::string& program, const std::string& name);
 
 // Copies the fake program into the folder under the given name ("scene", "Halvex.exe").
 void InstallFakeProgram(const TestFolder& folder, const std::string& name);

@@ -2,6 +2,7 @@
 // arguments in "<own name>.record" beside itself in the working folder. Named "scene..." it
 // also compiles: for each ".sce" argument it leaves the ".sco" after the delay (milliseconds)
 // held in "fake-scene.delay", unless "fake-scene.fail" exists.
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,8 @@ int main(int argc, char* argv[]) {
     const fs::path partial = folder / (self + ".record.partial");
     {
         std::ofstream out(partial, std::ios::binary);
-        out << "cwd=" << folder.string() << '\n';
+        const std::u8string cwd = folder.u8string();
+        out << "cwd=" << std::string(cwd.begin(), cwd.end()) << '\n';
         for (int i = 1; i < argc; ++i) {
             out << "arg=" << argv[i] << '\n';
         }
@@ -38,7 +40,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const fs::path source(argv[i]);
         if (source.extension() == ".sce") {
-            std::ofstream(folder / fs::path(source).replace_extension(".sco")) << "compiled\n";
+            std::ofstream(folder / fs::path(source).replace_extension(".sco"), std::ios::binary)
+                << "compiled\n";
         }
     }
     return 0;

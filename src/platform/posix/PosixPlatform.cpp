@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -158,9 +160,56 @@ std::optional<std::string> findOnPath(const std::string& name) {
     }
 }
 
+// How long Wine may take to set a program up: a new prefix takes several seconds.
+constexpr int WineSetUpLimitSeconds = 60;
+
+// Wine names the process after the Windows program once it has set the program up: its server
+// started, its prefix created or brought up to date, the program loaded. Before that, seconds
+// may pass in which the program has not run at all. Runs in a forked child, so it keeps to
+// calls that are safe there.
+void awaitProcessName(pid_t pid, std::string_view name) {
+    std::array<char, 32> commPath{"/proc/"};
+    char* end = std::to_chars(commPath.data() + 6, commPath.data() + 24, pid).ptr;
+    std::memcpy(end, "/comm", 6);
+    // The kernel keeps the first 15 bytes of a process name.
+    const std::string_view expected = name.substr(0, 15);
+    timespec deadline{};
+    ::clock_gettime(CLOCK_MONOTONIC, &deadline);
+    deadline.tv_sec += WineSetUpLimitSeconds;
+    while (true) {
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) != 0) {
+            return;
+        }
+        const int fd = ::open(commPath.data(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            std::array<char, 16> comm{};
+            ssize_t got = ::read(fd, comm.data(), comm.size());
+            ::close(fd);
+            if (got > 0 && comm[static_cast<std::size_t>(got - 1)] == '\n') {
+                --got;
+            }
+            if (got >= 0 &&
+                std::string_view(comm.data(), static_cast<std::size_t>(got)) == expected) {
+                return;
+            }
+        }
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        if (now.tv_sec > deadline.tv_sec ||
+            (now.tv_sec == deadline.tv_sec && now.tv_nsec >= deadline.tv_nsec)) {
+            return;
+        }
+        const timespec pause{0, 5'000'000};
+        ::nanosleep(&pause, nullptr);
+    }
+}
+
 // Runs argv in the folder as a grandchild that belongs to no one, so it outlives this
-// process. An exec failure travels back through a pipe closed on a successful exec.
-Status spawnDetached(const std::vector<std::string>& argv, const std::string& folder) {
+// process. An exec failure travels back through a pipe closed on a successful exec. With a
+// running name, returns only once the process bears it, or has ended.
+Status spawnDetached(const std::vector<std::string>& argv, const std::string& folder,
+                     std::string_view runningName) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -182,8 +231,14 @@ Status spawnDetached(const std::vector<std::string>& argv, const std::string& fo
         ::close(report[0]);
         ::setsid();
         const pid_t grandchild = ::fork();
-        if (grandchild != 0) {
-            ::_exit(grandchild < 0 ? 1 : 0);
+        if (grandchild < 0) {
+            ::_exit(1);
+        }
+        if (grandchild > 0) {
+            if (!runningName.empty()) {
+                awaitProcessName(grandchild, runningName);
+            }
+            ::_exit(0);
         }
         int error = 0;
         const int devNull = ::open("/dev/null", O_RDONLY);
@@ -344,6 +399,7 @@ Status StartProgram(const std::string& programPath, std::string_view parameters,
         return errnoFailure(ENOENT);
     }
     std::vector<std::string> argv;
+    std::string_view runningName;
     if (isWindowsExecutable(programPath)) {
         const auto wine = findOnPath("wine");
         if (!wine) {
@@ -351,13 +407,15 @@ Status StartProgram(const std::string& programPath, std::string_view parameters,
                                         "': wine is not installed."};
         }
         argv = {*wine, programPath};
+        // Started means running, as on Windows: not still being set up by Wine.
+        runningName = std::string_view(programPath).substr(programPath.rfind('/') + 1);
     } else {
         argv = {programPath};
     }
     for (std::string& argument : SplitCommandLine(parameters)) {
         argv.push_back(std::move(argument));
     }
-    return spawnDetached(argv, workingFolder);
+    return spawnDetached(argv, workingFolder, runningName);
 }
 
 void SleepMilliseconds(int milliseconds) {
