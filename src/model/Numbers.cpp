@@ -16,8 +16,8 @@ long long decimalMagnitude(std::string_view number) {
     long long exponent = 0;
     if (exponentAt != std::string_view::npos) {
         std::size_t i = exponentAt + 1;
-        const bool negative = number[i] == '-';
-        if (number[i] == '-' || number[i] == '+') {
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) {
             ++i;
         }
         for (; i < number.size() && exponent < 1'000'000'000; ++i) {
@@ -60,8 +60,9 @@ bool IsNumeric(std::string_view text) {
     if (digits == 0) {
         return false;
     }
+    std::size_t numberEnd = text.size();
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
+        const std::size_t exponentAt = i++;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
             ++i;
         }
@@ -70,16 +71,17 @@ bool IsNumeric(std::string_view text) {
             ++i;
             ++exponentDigits;
         }
+        // "2E" and "2E-" count as 2, so that 2E3 can be typed one key at a time.
         if (exponentDigits == 0) {
-            return false;
+            numberEnd = exponentAt;
         }
     }
     if (i != text.size()) {
         return false;
     }
-    // from_chars takes no "+" and no exponent sign "+"; the syntax is already checked, so
-    // only the magnitude is asked of it.
-    std::string_view number = text.substr(mantissaStart);
+    // from_chars takes no leading "+"; the syntax is already checked, so only the magnitude
+    // is asked of it.
+    std::string_view number = text.substr(mantissaStart, numberEnd - mantissaStart);
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::general);
