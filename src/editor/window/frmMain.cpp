@@ -1,8 +1,36 @@
 #include "editor/window/frmMain.h"
 
+#include "ui/BoxEvents.h"
+#include "ui/Dialogs.h"
+#include "ui/LineList.h"
+#include "ui/Text.h"
 #include "ui/Twips.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
 namespace forgeline {
+namespace {
+
+// A space pasted into the box is taken out again; the insertion point keeps its place in
+// the text that is left.
+void removePastedSpaces(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        if (!text.contains(QLatin1Char(' '))) {
+            return;
+        }
+        const QString before = text.left(box->cursorPosition());
+        box->setText(FromCore(WithoutSpaces(ToCore(text))));
+        box->setCursorPosition(static_cast<int>(FromCore(WithoutSpaces(ToCore(before))).size()));
+    });
+}
+
+} // namespace
 
 frmMain::frmMain(Services services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
@@ -12,6 +40,143 @@ frmMain::frmMain(Services services, QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     SizeClientInTwips(client, 8430, 3975);
+
+    buildControls(client);
+    buildMenus();
+    connectHandlers();
+    keepMenuShortcutsOverBoxes();
+}
+
+void frmMain::connectHandlers() {
+    connect(AddShip, &QPushButton::clicked, this, &frmMain::frmMain_AddShip_Click);
+    connect(EditShip, &QPushButton::clicked, this, &frmMain::frmMain_EditShip_Click);
+    connect(RemShip, &QPushButton::clicked, this, &frmMain::frmMain_RemShip_Click);
+    connect(reset, &QPushButton::clicked, this, &frmMain::frmMain_reset_Click);
+    connect(Compile, &QPushButton::clicked, this, &frmMain::frmMain_Compile_Click);
+    connect(Forces, &LineList::lineSelected, this, &frmMain::frmMain_Forces_Click);
+    connect(Nation, &QComboBox::currentIndexChanged, this, [this](int position) {
+        if (position != NoSelection) {
+            frmMain_Nation_Click();
+        }
+    });
+    BoxEvents::of(shipname).onClick([this] { frmMain_shipname_Click(); });
+
+    guardTyping(SCE, EditorBox::SCE);
+    guardTyping(Summary, EditorBox::Summary);
+    guardTyping(Description, EditorBox::Description);
+    guardTyping(Objective, EditorBox::Objective);
+    guardTyping(shipname, EditorBox::shipname);
+    removePastedSpaces(SCE);
+    removePastedSpaces(shipname);
+    guardNumberBox(X, EditorBox::X);
+    guardNumberBox(Y, EditorBox::Y);
+    guardNumberBox(heading, EditorBox::heading);
+    guardNumberBox(warp, EditorBox::warp);
+}
+
+void frmMain::guardTyping(QWidget* box, EditorBox rule) {
+    BoxEvents::of(box).onTyped([rule](char32_t typed, qsizetype lengthBefore) {
+        return AcceptsTyped(rule, typed, static_cast<std::size_t>(lengthBefore));
+    });
+}
+
+void frmMain::guardNumberBox(QLineEdit* box, EditorBox rule) {
+    guardTyping(box, rule);
+    connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        switch (NumericChangeRule(ToCore(text))) {
+        case NumericChange::FocusHere:
+            box->setFocus();
+            break;
+        case NumericChange::WriteZero:
+            box->setText(QStringLiteral("0"));
+            break;
+        case NumericChange::Nothing:
+            break;
+        }
+    });
+    BoxEvents::of(box).onLostFocus([box] {
+        if (const auto fill = NumberBoxFill(ToCore(box->text()))) {
+            box->setText(FromCore(*fill));
+        }
+    });
+}
+
+void frmMain::keepMenuShortcutsOverBoxes() {
+    for (QWidget* control : centralWidget()->findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A focused text box claims some key sequences for itself (Ctrl+A selects all); the menu's
+    // shortcuts go to the menu wherever the focus stands.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : findChildren<QAction*>()) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed &&
+                action->isEnabled()) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+ShipEntry frmMain::shipEntry() const {
+    return {Nation->currentIndex(),
+            ship->currentIndex(),
+            playcomp->currentIndex(),
+            {ToCore(Nation->currentText()), ToCore(ship->currentText()), ToCore(shipname->text()),
+             ToCore(X->text()), ToCore(Y->text()), ToCore(heading->text()), ToCore(warp->text()),
+             ToCore(playcomp->currentText())}};
+}
+
+ScenarioSource frmMain::scenario() const {
+    return {ToCore(SCE->text()), ToCore(Summary->text()), ToCore(Description->toPlainText()),
+            ToCore(Objective->toPlainText()), ToCore(Forces->lines())};
+}
+
+void frmMain::refreshShipCount() {
+    shipCount->setText(FromCore(ShipCountText(static_cast<std::size_t>(Forces->count()))));
+}
+
+void frmMain::setShipButtonsEnabled(bool enabled) {
+    RemShip->setEnabled(enabled);
+    EditShip->setEnabled(enabled);
+}
+
+void frmMain::selectPosition(QComboBox* list, int position) {
+    if (list->currentIndex() != position) {
+        list->setCurrentIndex(position);
+        return;
+    }
+    // Selecting the position already selected is still a selection: the text shows the item
+    // again and the nation's classes are filled in again.
+    list->setEditText(list->itemText(position));
+    if (list == Nation) {
+        frmMain_Nation_Click();
+    }
+}
+
+void frmMain::removeForceLine(int row) {
+    // The list view would select the next line in place of a removed selected one, as if the
+    // user had clicked it; here no line is selected afterwards.
+    Forces->selectionModel()->clear();
+    Forces->remove(row);
+}
+
+void frmMain::clearShipFields() {
+    ship->clear();
+    shipname->setText(QStringLiteral("Name"));
+    ship->setEditText(QStringLiteral("Ship:"));
+    for (QLineEdit* number : {X, Y, heading, warp}) {
+        number->setText(QStringLiteral("0"));
+    }
+}
+
+void frmMain::inform(const std::string& text) {
+    services_.dialogs->inform(this, FromCore(text));
 }
 
 } // namespace forgeline

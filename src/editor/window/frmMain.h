@@ -1,20 +1,95 @@
 #pragma once
 
+#include "editor/EditorRules.h"
+#include "editor/ShipEditing.h"
+#include "files/ScenarioSource.h"
 #include "ui/Services.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace forgeline {
 
-// The scenario editor, the window the program opens with.
+class LineList;
+class TacticalMap;
+class frmRandom;
+
+// The scenario editor, the window the program opens with: the scenario's texts, its forces
+// and the entry fields of one ship, and the commands that open, save and compile it.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
   public:
     explicit frmMain(Services services, QWidget* parent = nullptr);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private slots:
+    void frmMain_AddShip_Click();
+    void frmMain_EditShip_Click();
+    void frmMain_RemShip_Click();
+    void frmMain_reset_Click();
+    void frmMain_Forces_Click();
+    void frmMain_Nation_Click();
+    void frmMain_shipname_Click();
+
+    void frmMain_mnuNew_Click();
+    void frmMain_mnuOpen_Click();
+    void frmMain_mnuSave_Click();
+    void frmMain_Compile_Click();
+    void frmMain_mnuExit_Click();
+    void frmMain_mnuLoad_Click();
+    void frmMain_mnuRandom_Click();
+    void frmMain_mnuMap_Click();
+
   private:
+    void buildControls(QWidget* client);
+    void buildMenus();
+    void connectHandlers();
+    void guardTyping(QWidget* box, EditorBox rule);
+    void guardNumberBox(QLineEdit* box, EditorBox rule);
+    void keepMenuShortcutsOverBoxes();
+
+    ShipEntry shipEntry() const;
+    ScenarioSource scenario() const;
+    void refreshShipCount();
+    void setShipButtonsEnabled(bool enabled);
+    void selectPosition(QComboBox* list, int position);
+    void clearShipFields();
+    void removeForceLine(int row);
+    void inform(const std::string& text);
+
     Services services_;
+
+    QLineEdit* SCE = nullptr;
+    QLineEdit* Summary = nullptr;
+    QPlainTextEdit* Description = nullptr;
+    QPlainTextEdit* Objective = nullptr;
+    QComboBox* Nation = nullptr;
+    QComboBox* ship = nullptr;
+    QLineEdit* shipname = nullptr;
+    QLineEdit* X = nullptr;
+    QLineEdit* Y = nullptr;
+    QLineEdit* heading = nullptr;
+    QLineEdit* warp = nullptr;
+    QComboBox* playcomp = nullptr;
+    QPushButton* AddShip = nullptr;
+    LineList* Forces = nullptr;
+    QPushButton* RemShip = nullptr;
+    QPushButton* reset = nullptr;
+    QPushButton* EditShip = nullptr;
+    QPushButton* Compile = nullptr;
+    QLineEdit* shipCount = nullptr;
+
+    // The one generator and the one map, while they are open.
+    QPointer<frmRandom> random_;
+    QPointer<TacticalMap> map_;
 };
 
 } // namespace forgeline

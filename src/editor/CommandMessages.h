@@ -1,0 +1,32 @@
+#pragma once
+
+#include "base/Result.h"
+#include "files/GameToolchain.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forgeline {
+
+inline constexpr const char* TitleRequiredMessage = "Scenario Title required.";
+inline constexpr const char* NoForcesMessage = "No forces created.";
+inline constexpr const char* NoPlayerShipMessage =
+    "Must have at least 1 <player> designated ship to compile.";
+inline constexpr const char* CompiledMessage = "Scenario compiled successfully.";
+inline constexpr const char* NotCompiledMessage = "Scenario did not compile.";
+
+// Asked before an old compiled scenario of the title is deleted.
+std::string OverwriteQuestion(std::string_view title);
+
+// A failure of Open or Save: its code, " - " and its description.
+std::string FileFailureMessage(const Failure& failure);
+
+// A failure of Compile: "Error: " and its description.
+std::string CompileFailureMessage(const Failure& failure);
+
+// What the user is told once the compiler had its time, in order. A compiler that could not
+// be started is reported first, as the system's shell would.
+std::vector<std::string> CompileReport(const CompileOutcome& outcome);
+
+} // namespace forgeline

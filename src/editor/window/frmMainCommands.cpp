@@ -1,0 +1,119 @@
+#include "editor/CommandMessages.h"
+#include "editor/CompileChecks.h"
+#include "editor/window/frmMain.h"
+#include "platform/Platform.h"
+#include "ui/Dialogs.h"
+#include "ui/LineList.h"
+#include "ui/Text.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace forgeline {
+namespace {
+
+const QString ScenarioFilter =
+    QStringLiteral("Scenario Files (*.sce)|*.sce|All File Types (*.*)|*.*");
+
+// The window does not respond while the compiler has its time; the cursor says so.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+void frmMain::frmMain_mnuNew_Click() {
+    SCE->clear();
+    Summary->clear();
+    Description->clear();
+    Objective->clear();
+    Forces->clear();
+    clearShipFields();
+    refreshShipCount();
+}
+
+void frmMain::frmMain_mnuOpen_Click() {
+    const FileDialogSetup setup{QStringLiteral("Select File to Open..."), ScenarioFilter,
+                                FromCore(services_.programFolder), false};
+    const std::optional<QString> path = services_.dialogs->chooseFileToOpen(this, setup);
+    if (!path) {
+        return;
+    }
+    Forces->clear();
+    const ScenarioRead read = ReadScenarioSource(ToCore(*path));
+    const int texts = read.headerValuesRead;
+    if (texts > 0) {
+        SCE->setText(FromCore(read.source.Title));
+    }
+    if (texts > 1) {
+        Summary->setText(FromCore(read.source.Summary));
+    }
+    if (texts > 2) {
+        Description->setPlainText(FromCore(read.source.Description));
+    }
+    if (texts > 3) {
+        Objective->setPlainText(FromCore(read.source.Objective));
+    }
+    Forces->appendAll(FromCore(read.source.Forces));
+    // Also after a failure: the list was emptied, and the count must not show the old one.
+    refreshShipCount();
+    if (read.failure) {
+        inform(FileFailureMessage(*read.failure));
+    }
+}
+
+void frmMain::frmMain_mnuSave_Click() {
+    const FileDialogSetup setup{QStringLiteral("Select Loation to Save to..."), ScenarioFilter,
+                                FromCore(services_.programFolder), true};
+    const std::optional<QString> path = services_.dialogs->chooseFileToSave(this, setup);
+    if (!path) {
+        return;
+    }
+    if (Status written = WriteScenarioSource(ToCore(*path), scenario()); !written) {
+        inform(FileFailureMessage(written.failure()));
+    }
+}
+
+void frmMain::frmMain_Compile_Click() {
+    const ScenarioSource source = scenario();
+    const std::string& title = source.Title;
+    if (const auto refusal = CompileRefusal(title, source.Forces)) {
+        inform(*refusal);
+        return;
+    }
+    const std::string compiled = platform::JoinPath(services_.programFolder, title + ".sco");
+    if (platform::FileExists(compiled)) {
+        if (!services_.dialogs->ask(this, FromCore(OverwriteQuestion(title)))) {
+            return;
+        }
+        if (Status deleted = platform::DeleteFile(compiled); !deleted) {
+            inform(CompileFailureMessage(deleted.failure()));
+            return;
+        }
+    }
+    const std::string sourcePath = platform::JoinPath(services_.programFolder, title + ".sce");
+    if (Status written = WriteScenarioSource(sourcePath, source); !written) {
+        inform(CompileFailureMessage(written.failure()));
+        return;
+    }
+    CompileOutcome outcome;
+    {
+        const BusyCursor busy;
+        outcome = services_.toolchain->RunSceneCompiler(title);
+    }
+    for (const std::string& message : CompileReport(outcome)) {
+        inform(message);
+    }
+}
+
+void frmMain::frmMain_mnuExit_Click() {
+    QApplication::exit(0);
+}
+
+} // namespace forgeline

@@ -1,0 +1,44 @@
+// The editor's doors to the other windows: the browser, the generator and the map.
+#include "editor/window/frmMain.h"
+#include "map/window/MapFollower.h"
+#include "map/window/TacticalMap.h"
+#include "play/window/frmPlay.h"
+#include "random/window/frmRandom.h"
+#include "ui/LineList.h"
+
+namespace forgeline {
+namespace {
+
+void bringToFront(QWidget* window) {
+    window->show();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void frmMain::frmMain_mnuLoad_Click() {
+    // Loaded afresh each time, and the editor takes no input until it is closed.
+    frmPlay browser(services_, this);
+    browser.exec();
+}
+
+void frmMain::frmMain_mnuRandom_Click() {
+    if (!random_) {
+        random_ = new frmRandom(services_);
+        random_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    bringToFront(random_);
+}
+
+void frmMain::frmMain_mnuMap_Click() {
+    if (!map_) {
+        map_ = new TacticalMap();
+        map_->setAttribute(Qt::WA_DeleteOnClose);
+        new MapFollower(map_, Forces);
+    }
+    bringToFront(map_);
+}
+
+} // namespace forgeline

@@ -1,0 +1,6 @@
+Name: 
+Summary: 
+Description: 
+Objective: 
+Code: <internal>
+Forces: 
