@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "base/Result.h"
 #include "files/GameToolchain.h"
 #include "files/ScenarioSource.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace forgeline {
 
@@ -29,7 +29,6 @@ struct PlayOutcome {
 // Clears the old random.sco (or else random.sce), writes random.sce in the folder, compiles it
 // and, when random.sco appears, starts the game on it.
 PlayOutcome PlayRandomScenario(const std::string& programFolder,
-                               const std::vector<std::string>& forces,
-                               GameToolchain& toolchain);
+                               const std::vector<std::string>& forces, GameToolchain& toolchain);
 
 } // namespace forgeline
