@@ -14,8 +14,7 @@ qsizetype lengthBeforeTyping(QWidget* widget) {
         return line->text().size() - line->selectedText().size();
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        return plain->document()->characterCount() - 1 -
-               plain->textCursor().selectedText().size();
+        return plain->document()->characterCount() - 1 - plain->textCursor().selectedText().size();
     }
     return 0;
 }

@@ -17,15 +17,21 @@ LineList::LineList(QWidget* parent) : QListView(parent), model_(new QStringListM
     });
 }
 
-int LineList::count() const { return model_->rowCount(); }
+int LineList::count() const {
+    return model_->rowCount();
+}
 
 QString LineList::line(int row) const {
     return model_->data(model_->index(row), Qt::DisplayRole).toString();
 }
 
-QStringList LineList::lines() const { return model_->stringList(); }
+QStringList LineList::lines() const {
+    return model_->stringList();
+}
 
-void LineList::append(const QString& line) { insert(count(), line); }
+void LineList::append(const QString& line) {
+    insert(count(), line);
+}
 
 void LineList::appendAll(const QStringList& lines) {
     if (lines.isEmpty()) {
@@ -48,11 +54,17 @@ void LineList::insert(int row, const QString& line) {
     model_->setData(model_->index(row), line);
 }
 
-void LineList::remove(int row) { model_->removeRows(row, 1); }
+void LineList::remove(int row) {
+    model_->removeRows(row, 1);
+}
 
-void LineList::clear() { model_->setStringList({}); }
+void LineList::clear() {
+    model_->setStringList({});
+}
 
-void LineList::setLines(const QStringList& lines) { model_->setStringList(lines); }
+void LineList::setLines(const QStringList& lines) {
+    model_->setStringList(lines);
+}
 
 int LineList::selectedRow() const {
     const QModelIndexList rows = selectionModel()->selectedRows();

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "map/MapShips.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace forgeline {
+
+struct MapPoint {
+    double x = 0;
+    double y = 0;
+
+    friend bool operator==(const MapPoint&, const MapPoint&) = default;
+};
+
+// A world area kept as centre and half extents, so that far-flung co-ordinates never
+// overflow a width.
+struct MapArea {
+    MapPoint center;
+    double halfWidth = 0;
+    double halfHeight = 0;
+};
+
+// Added on every side, as a share of the larger half extent.
+inline constexpr double FitMargin = 0.1;
+// Half the side of the square shown around a lone ship (or ships all at one point).
+inline constexpr double LoneShipHalfExtent = 500;
+// Pixels per game unit the view may take.
+inline constexpr double MinScale = 1e-300;
+inline constexpr double MaxScale = 1e4;
+
+// The world area that holds every ship with a margin; around the origin when there are none.
+MapArea FitArea(const std::vector<MapShip>& ships);
+
+// World to view: uniform scale, world +Y up on the screen (view y grows downwards).
+class MapTransform {
+  public:
+    MapTransform() = default;
+    // origin: where the world's (0, 0) lies in the view.
+    MapTransform(double scale, MapPoint origin) : scale_(scale), origin_(origin) {}
+
+    double scale() const { return scale_; }
+    MapPoint origin() const { return origin_; }
+
+    MapPoint toView(MapPoint world) const;
+    MapPoint toWorld(MapPoint view) const;
+
+    // The world point under the view point stays where it is.
+    void zoomAbout(MapPoint view, double factor);
+    void pan(double dx, double dy);
+
+  private:
+    double scale_ = 1;
+    MapPoint origin_;
+};
+
+// The transform that shows the whole area centred in a view of the given size.
+MapTransform FitView(const MapArea& area, double width, double height);
+
+// Unit vector of a heading in view co-ordinates: 0 degrees points up (+Y), turning clockwise.
+MapPoint HeadingInView(double degrees);
+
+// The row of the ship nearest the view point within the radius in pixels, or -1. Of ships at
+// the same distance the later one wins, as it is drawn on top.
+int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, MapPoint view,
+           double radius);
+
+// Whether names can be written beside this many ships without burying them.
+bool NamesFit(std::size_t shipsInView, double width, double height);
+
+} // namespace forgeline

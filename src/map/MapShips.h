@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace forgeline {
+
+// One ship as the map draws it.
+struct MapShip {
+    int row = 0;     // position of its line in the list
+    int nation = -1; // nation code, -1 for a name outside the catalogue
+    std::string name;
+    double x = 0;
+    double y = 0;
+    double heading = 0; // degrees
+    bool player = false;
+
+    friend bool operator==(const MapShip&, const MapShip&) = default;
+};
+
+struct MapShips {
+    std::vector<MapShip> ships;
+    int notShown = 0;
+};
+
+// The lines that have all eight fields and numbers for X, Y and heading become ships; the
+// rest are only counted.
+MapShips ShipsForMap(const std::vector<std::string>& lines);
+
+// "1 ship not shown", "N ships not shown", or nothing when every line is on the map.
+std::string NotShownText(int count);
+
+} // namespace forgeline

@@ -1,0 +1,77 @@
+#include "map/window/MapFollower.h"
+
+#include "map/window/TacticalMap.h"
+#include "ui/LineList.h"
+
+#include <QApplication>
+#include <QItemSelectionModel>
+
+namespace forgeline {
+
+MapFollower::MapFollower(TacticalMap* map, LineList* editorForces)
+    : QObject(map), map_(map), editorForces_(editorForces) {
+    connect(qApp, &QApplication::focusChanged, this, &MapFollower::followActiveWindow);
+    connect(map, &TacticalMap::lineClicked, this, &MapFollower::selectInEditor);
+    follow(editorForces);
+}
+
+void MapFollower::followActiveWindow() {
+    QWidget* active = QApplication::activeWindow();
+    // Message boxes, dialogs and the map itself leave the map where it is.
+    if (active == nullptr || active == map_) {
+        return;
+    }
+    if (auto* forces = active->findChild<LineList*>(QStringLiteral("Forces"))) {
+        follow(forces);
+    }
+}
+
+void MapFollower::follow(LineList* forces) {
+    if (forces == followed_ || forces == nullptr) {
+        return;
+    }
+    for (const auto& connection : connections_) {
+        disconnect(connection);
+    }
+    connections_.clear();
+    followed_ = forces;
+    QAbstractItemModel* model = forces->model();
+    connections_.push_back(
+        connect(model, &QAbstractItemModel::modelReset, this, &MapFollower::redraw));
+    connections_.push_back(
+        connect(model, &QAbstractItemModel::layoutChanged, this, &MapFollower::redraw));
+    connections_.push_back(
+        connect(model, &QAbstractItemModel::rowsInserted, this, &MapFollower::redraw));
+    connections_.push_back(
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &MapFollower::redraw));
+    connections_.push_back(
+        connect(model, &QAbstractItemModel::dataChanged, this, &MapFollower::redraw));
+    connections_.push_back(
+        connect(forces->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+            if (map_ && followed_) {
+                map_->setSelectedRow(followed_->selectedRow());
+            }
+        }));
+    // A browser or generator that closes hands the map back to the editor.
+    connections_.push_back(connect(forces, &QObject::destroyed, this, [this] {
+        followed_ = nullptr;
+        follow(editorForces_);
+    }));
+    redraw();
+}
+
+void MapFollower::redraw() {
+    if (map_ && followed_) {
+        map_->showLines(followed_->lines(), followed_->selectedRow());
+    }
+}
+
+void MapFollower::selectInEditor(int row) {
+    if (followed_ != editorForces_ || !editorForces_) {
+        return;
+    }
+    editorForces_->selectRow(row);
+    editorForces_->scrollTo(editorForces_->model()->index(row, 0));
+}
+
+} // namespace forgeline

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointF>
+
+class QPainter;
+
+namespace forgeline {
+
+// The nation's marker centred on the point: colour and shape tell the nations apart together,
+// so neither alone has to carry it. The painter's pen and brush are replaced.
+void DrawMarker(QPainter& painter, int nation, QPointF centre, qreal radius);
+
+// How a ship of the nation is marked, for the legend.
+QPixmap MarkerIcon(int nation, int size);
+
+// The marks laid around a marker.
+inline constexpr qreal MarkerRadius = 5;
+inline constexpr qreal PlayerRingRadius = 9;
+inline constexpr qreal SelectionRadius = 13;
+void DrawPlayerRing(QPainter& painter, QPointF centre);
+void DrawSelection(QPainter& painter, QPointF centre);
+
+} // namespace forgeline
