@@ -1,5 +1,6 @@
 #include "editor/window/frmMain.h"
 
+#include "ui/AccessibleNames.h"
 #include "ui/BoxEvents.h"
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
@@ -45,6 +46,7 @@ frmMain::frmMain(Services services, QWidget* parent)
     buildMenus();
     connectHandlers();
     keepMenuShortcutsOverBoxes();
+    GiveAccessibleNames(this);
 }
 
 void frmMain::connectHandlers() {

@@ -3,6 +3,7 @@
 #include "files/GameToolchain.h"
 #include "play/ScenarioDisplay.h"
 #include "play/ScenarioList.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
 #include "ui/Text.h"
@@ -52,6 +53,7 @@ frmPlay::frmPlay(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Play Scenario"));
     SizeClientInTwips(this, 5655, 4455);
     buildControls();
+    GiveAccessibleNames(this);
     connect(Scenarios, &LineList::lineSelected, this, &frmPlay::Scenarios_Click);
     connect(cmdLaunch, &QPushButton::clicked, this, &frmPlay::cmdLaunch_Click);
     Form_Load();

@@ -4,6 +4,7 @@
 #include "random/Generation.h"
 #include "random/PlayerShipRules.h"
 #include "random/RandomOutput.h"
+#include "ui/AccessibleNames.h"
 #include "ui/BoxEvents.h"
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
@@ -144,6 +145,7 @@ frmRandom::frmRandom(Services services, QWidget* parent)
     setTabOrder(cmdGenerate_, forces_);
 
     connectEvents();
+    GiveAccessibleNames(this);
     nation_->setFocus();
     Form_Load();
 }
