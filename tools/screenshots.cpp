@@ -1,0 +1,114 @@
+// Renders each window of Forgeline with a sample scenario into PNG files, for the README.
+// Usage: forgeline_screenshots <output folder>; run under a display (xvfb-run) for real fonts.
+#include "editor/window/frmMain.h"
+#include "files/FolderToolchain.h"
+#include "files/ScenarioSource.h"
+#include "map/window/TacticalMap.h"
+#include "platform/Platform.h"
+#include "play/window/frmPlay.h"
+#include "random/window/frmRandom.h"
+#include "ui/Dialogs.h"
+#include "ui/LineList.h"
+#include "ui/WindowFont.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+using namespace forgeline;
+
+namespace {
+
+// Says No to every question, so a generation is shown and nothing is played.
+class QuietDialogs final : public Dialogs {
+  public:
+    void inform(QWidget*, const QString&) override {}
+    bool ask(QWidget*, const QString&) override { return false; }
+    std::optional<QString> chooseFileToOpen(QWidget*, const FileDialogSetup&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseFileToSave(QWidget*, const FileDialogSetup&) override {
+        return std::nullopt;
+    }
+};
+
+const ScenarioSource Patrol{
+    "Patrol",
+    "A quiet patrol near the Klingon border.",
+    "Three Federation ships hold the line while a Klingon squadron probes the sector.",
+    "Destroy the Klingon flagship.",
+    {"Federation Destroyer Hornet 0 0 90 2 <player> ()",
+     "Federation HC Lexington -1500 800 90 2 <internal> ()",
+     "Klingon BC Korg 4000 1500 270 3 <internal> ()",
+     "Klingon Frigate Krait 4500 -900 250 3 <internal> ()"}};
+
+template <typename T> T* control(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+void save(QWidget* window, const QString& folder, const char* name) {
+    window->show();
+    QApplication::processEvents();
+    window->grab().save(QDir(folder).filePath(QLatin1String(name)));
+}
+
+void fillEditor(frmMain& editor) {
+    control<QLineEdit>(&editor, "SCE")->setText(QString::fromStdString(Patrol.Title));
+    control<QLineEdit>(&editor, "Summary")->setText(QString::fromStdString(Patrol.Summary));
+    control<QPlainTextEdit>(&editor, "Description")
+        ->setPlainText(QString::fromStdString(Patrol.Description));
+    control<QPlainTextEdit>(&editor, "Objective")
+        ->setPlainText(QString::fromStdString(Patrol.Objective));
+    control<QComboBox>(&editor, "playcomp")->setCurrentIndex(1);
+    auto* forces = control<LineList>(&editor, "Forces");
+    for (const std::string& line : Patrol.Forces) {
+        forces->append(QString::fromStdString(line));
+    }
+    forces->selectRow(2);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setFont(forgeline::WindowFont());
+    const QString output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(output);
+
+    QTemporaryDir programFolder;
+    const std::string folder = programFolder.path().toStdString();
+    WriteScenarioSource(platform::JoinPath(folder, "Patrol.sce"), Patrol);
+    for (const char* compiled : {"Patrol.sco", "Ambush.sco", "random.sco"}) {
+        QFile(QString::fromStdString(platform::JoinPath(folder, compiled)))
+            .open(QIODevice::WriteOnly);
+    }
+    FolderToolchain toolchain(folder);
+    QuietDialogs dialogs;
+    const Services services{folder, &toolchain, &dialogs};
+
+    frmMain editor(services);
+    fillEditor(editor);
+    save(&editor, output, "editor.png");
+
+    frmPlay browser(services);
+    control<LineList>(&browser, "Scenarios")->selectRow(1);
+    save(&browser, output, "browser.png");
+
+    frmRandom generator(services);
+    generator.setRandomSource(std::make_unique<SeededRandom>(1701));
+    control<QComboBox>(&generator, "Nation")->setCurrentIndex(0);
+    control<QComboBox>(&generator, "ship")->setCurrentIndex(1);
+    control<QLineEdit>(&generator, "shipname")->setText(QStringLiteral("Hornet"));
+    control<QAbstractButton>(&generator, "cmdGenerate")->click();
+    save(&generator, output, "generator.png");
+
+    TacticalMap map;
+    map.resize(720, 560);
+    map.showLines(control<LineList>(&generator, "Forces")->lines(), 0);
+    save(&map, output, "map.png");
+    return 0;
+}
