@@ -14,12 +14,11 @@ using testing::TestFolder;
 constexpr auto Wait = 700ms;
 
 TEST(FolderToolchain, CompilerGetsTheStemAndTheProgramsFolder) {
-    for (const char* name : {"scene", "SCENE", "scene.exe", "Scene.EXE"}) {
+    for (const char* name : {"SCENE", "Scene.EXE"}) {
         TestFolder folder;
         InstallFakeProgram(folder, name);
-        folder.write("Patrol.sce", "");
-        FolderToolchain toolchain(folder.path(), Wait);
-        const CompileOutcome outcome = toolchain.RunSceneCompiler("Patrol");
+        const CompileOutcome outcome =
+            FolderToolchain(folder.path(), Wait).RunSceneCompiler("Patrol");
         EXPECT_TRUE(outcome.compiled) << name;
         EXPECT_FALSE(outcome.startFailure) << name;
         const auto record = WaitForRecord(folder, name);
@@ -33,35 +32,22 @@ TEST(FolderToolchain, ACompilerSlowerThanTheWaitCountsAsFailed) {
     TestFolder folder;
     InstallFakeProgram(folder, "scene");
     SetFakeCompilerDelay(folder, 1500ms);
-    FolderToolchain toolchain(folder.path(), 200ms);
-    EXPECT_FALSE(toolchain.RunSceneCompiler("Slow").compiled);
+    const CompileOutcome outcome = FolderToolchain(folder.path(), 200ms).RunSceneCompiler("Slow");
+    EXPECT_FALSE(outcome.compiled);
+    EXPECT_FALSE(outcome.startFailure);
     EXPECT_TRUE(WaitForRecord(folder, "scene"));
 }
 
-TEST(FolderToolchain, AFailingCompilerLeavesNoSco) {
+TEST(FolderToolchain, MissingProgramsSayWhyAndTheGameIsFoundIgnoringCase) {
     TestFolder folder;
-    InstallFakeProgram(folder, "scene");
-    MakeFakeCompilerFail(folder);
-    FolderToolchain toolchain(folder.path(), 300ms);
-    const CompileOutcome outcome = toolchain.RunSceneCompiler("random");
-    EXPECT_FALSE(outcome.compiled);
-    EXPECT_FALSE(outcome.startFailure);
-}
-
-TEST(FolderToolchain, AMissingCompilerSaysWhyAndNeverWaits) {
-    TestFolder folder;
+    folder.makeFolder("scene");
     FolderToolchain toolchain(folder.path(), 60s);
     const CompileOutcome outcome = toolchain.RunSceneCompiler("Patrol");
     EXPECT_FALSE(outcome.compiled);
-    ASSERT_TRUE(outcome.startFailure);
-    EXPECT_EQ(outcome.startFailure->description, "Cannot find 'scene' in " + folder.path() + ".");
-}
-
-TEST(FolderToolchain, GameIsFoundIgnoringCaseAndGetsThreeArguments) {
-    TestFolder folder;
-    FolderToolchain toolchain(folder.path(), Wait);
+    EXPECT_EQ(outcome.startFailure, (Failure{2, "Cannot find 'scene' in " + folder.path() + "."}));
     EXPECT_FALSE(toolchain.GameExists());
-    EXPECT_FALSE(toolchain.LaunchGame(" nobanner scenario Patrol.sco"));
+    EXPECT_EQ(toolchain.LaunchGame(" nobanner scenario Patrol.sco").failure(),
+              (Failure{2, "Cannot find 'Halvex.exe' in " + folder.path() + "."}));
 
     InstallFakeProgram(folder, "halvex.EXE");
     EXPECT_TRUE(toolchain.GameExists());
@@ -70,12 +56,10 @@ TEST(FolderToolchain, GameIsFoundIgnoringCaseAndGetsThreeArguments) {
     ASSERT_TRUE(record);
     EXPECT_EQ(record->workingFolder, folder.path());
     EXPECT_EQ(record->arguments, (std::vector<std::string>{"nobanner", "scenario", "Patrol.sco"}));
-}
 
-TEST(FolderToolchain, AFolderNamedLikeTheGameIsNoGame) {
-    TestFolder folder;
-    folder.makeFolder("Halvex.exe");
-    EXPECT_FALSE(FolderToolchain(folder.path()).GameExists());
+    TestFolder other;
+    other.makeFolder("Halvex.exe");
+    EXPECT_FALSE(FolderToolchain(other.path()).GameExists());
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 namespace forgeline {
 namespace {
 
-TEST(ScenarioWriter, WritesTheExactLayout) {
+TEST(ScenarioWriter, WritesTheExactLayoutReplacingALongerFileWhole) {
     testing::TestFolder folder;
     const ScenarioSource source{"Patrol",
                                 "A quiet patrol.",
@@ -19,14 +19,9 @@ TEST(ScenarioWriter, WritesTheExactLayout) {
     ASSERT_TRUE(WriteScenarioSource(folder.file("out.sce"), source));
     // Byte for byte the file the reader's golden test starts from.
     EXPECT_EQ(folder.read("out.sce"), testing::ReadWholeFile(FORGELINE_TEST_DATA "/patrol.sce"));
-}
-
-TEST(ScenarioWriter, EmptyScenarioIsSixLines) {
-    testing::TestFolder folder;
-    ASSERT_TRUE(WriteScenarioSource(folder.file("empty.sce"), {}));
-    EXPECT_EQ(folder.read("empty.sce"),
-              "Name: \r\nSummary: \r\nDescription: \r\nObjective: \r\nCode: <internal>\r\n"
-              "Forces: \r\n");
+    ASSERT_TRUE(WriteScenarioSource(folder.file("out.sce"), {"New", "", "", "", {}}));
+    EXPECT_EQ(folder.read("out.sce"), "Name: New\r\nSummary: \r\nDescription: \r\nObjective: "
+                                      "\r\nCode: <internal>\r\nForces: \r\n");
 }
 
 TEST(ScenarioWriter, RoundTripsThroughTheReader) {
@@ -45,20 +40,8 @@ TEST(ScenarioWriter, RoundTripsThroughTheReader) {
     }
 }
 
-TEST(ScenarioWriter, ReplacesALongerFileWhole) {
-    testing::TestFolder folder;
-    folder.write("old.sce", std::string(10000, 'z'));
-    ASSERT_TRUE(WriteScenarioSource(folder.file("old.sce"), {"New", "", "", "", {}}));
-    EXPECT_EQ(folder.read("old.sce"), "Name: New\r\nSummary: \r\nDescription: \r\nObjective: "
-                                      "\r\nCode: <internal>\r\nForces: \r\n");
-}
-
 TEST(ScenarioWriter, RefusesWhatTheFileCannotHoldAndWritesNothing) {
-    struct Row {
-        ScenarioSource source;
-        const char* message;
-    };
-    const Row rows[] = {
+    const std::pair<ScenarioSource, const char*> rows[] = {
         {{"A\nB", "", "", "", {}},
          "The title holds a line break, which a scenario file cannot hold."},
         {{"", "", "one\r\ntwo", "", {}},
@@ -70,21 +53,15 @@ TEST(ScenarioWriter, RefusesWhatTheFileCannotHoldAndWritesNothing) {
         {{"", "", "", "", {"ok", "Klingon BC \u263a 0 0 0 0 <internal> ()"}},
          "The force line 2 holds a character that a scenario file cannot hold."},
     };
-    for (const Row& row : rows) {
-        testing::TestFolder folder;
-        folder.write("keep.sce", "precious");
-        const Status written = WriteScenarioSource(folder.file("keep.sce"), row.source);
-        ASSERT_FALSE(written);
-        EXPECT_EQ(written.failure().description, row.message);
+    testing::TestFolder folder;
+    folder.write("keep.sce", "precious");
+    for (const auto& [source, message] : rows) {
+        const Status written = WriteScenarioSource(folder.file("keep.sce"), source);
+        EXPECT_EQ(written.failure().description, message);
         EXPECT_EQ(folder.read("keep.sce"), "precious");
     }
-}
-
-TEST(ScenarioWriter, MissingFolderFailsWithThePlatformsCode) {
-    testing::TestFolder folder;
-    const Status written = WriteScenarioSource(folder.file("no/such/folder.sce"), {});
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.failure(), testing::PlatformFailures().missingFolder);
+    EXPECT_EQ(WriteScenarioSource(folder.file("no/such/folder.sce"), {}).failure(),
+              testing::PlatformFailures().missingFolder);
 }
 
 } // namespace
