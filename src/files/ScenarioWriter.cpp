@@ -1,7 +1,6 @@
 #include "files/ScenarioSource.h"
 #include "platform/Platform.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace forgeline {
@@ -10,23 +9,25 @@ namespace {
 constexpr std::string_view LineEnd = "\r\n";
 
 // A value that would break the file's one-value-per-line layout, or that the code page cannot
-// hold, is refused before the file is touched.
-std::optional<Failure> encodeValue(std::string_view what, std::string_view value,
-                                   std::string& out) {
-    if (value.find_first_of("\r\n") != std::string_view::npos) {
-        return Failure{-1, "The " + std::string(what) +
-                               " holds a line break, which a scenario file cannot hold."};
+// hold, is refused before the file is touched. The field's name is only worded on a refusal.
+template <typename Name>
+std::optional<Failure> encodeValue(const Name& what, std::string_view value, std::string& out) {
+    bool ascii = true;
+    for (const char c : value) {
+        if (c == '\r' || c == '\n') {
+            return Failure{-1, "The " + what() +
+                                   " holds a line break, which a scenario file cannot hold."};
+        }
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     }
-    const bool ascii = std::all_of(value.begin(), value.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) {
         out += value;
         return std::nullopt;
     }
     const auto bytes = platform::Utf8ToAnsi(value);
     if (!bytes) {
-        return Failure{-1, "The " + std::string(what) +
-                               " holds a character that a scenario file cannot hold."};
+        return Failure{-1,
+                       "The " + what() + " holds a character that a scenario file cannot hold."};
     }
     out += *bytes;
     return std::nullopt;
@@ -52,7 +53,8 @@ Status WriteScenarioSource(const std::string& path, const ScenarioSource& source
     const std::string_view names[] = {"title", "summary", "description", "objective"};
     for (std::size_t i = 0; i < std::size(labelled); ++i) {
         text += labelled[i].first;
-        if (auto failure = encodeValue(names[i], *labelled[i].second, text)) {
+        const auto name = [&] { return std::string(names[i]); };
+        if (auto failure = encodeValue(name, *labelled[i].second, text)) {
             return *failure;
         }
         text += LineEnd;
@@ -62,8 +64,8 @@ Status WriteScenarioSource(const std::string& path, const ScenarioSource& source
     text += "Forces: ";
     text += LineEnd;
     for (std::size_t i = 0; i < source.Forces.size(); ++i) {
-        if (auto failure =
-                encodeValue("force line " + std::to_string(i + 1), source.Forces[i], text)) {
+        const auto name = [i] { return "force line " + std::to_string(i + 1); };
+        if (auto failure = encodeValue(name, source.Forces[i], text)) {
             return *failure;
         }
         text += LineEnd;
