@@ -1,32 +1,139 @@
-"""Prints benchmark medians as ratios to the baselines of the same run."""
+"""Prints one table of the benchmark figures, each as a ratio to a baseline of the same run.
+Times are medians of wall-clock time, with their coefficient of variation; the ratio and the
+target compare those. The CPU ratio compares medians of CPU time, which a busy machine
+disturbs less.
+
+Usage: ratios.py <benchmark json>... [--startup <startup.py json>]
+"""
 import json
 import sys
 
-# Each measured benchmark and the baseline it is compared with.
-PAIRS = {
-    "BM_ReadScenarioSource": "BM_GetlineBaseline",
-    "BM_WriteScenarioSource": "BM_FwriteBaseline",
-}
+# What is measured, its benchmark, its baseline and the baseline's benchmark, and the most
+# the ratio of the two times may be (None: no target).
+TIMED = [
+    ("Read .sce, 32 767 force lines", "BM_ReadScenarioSource/32767",
+     "std::getline loop", "BM_GetlineBaseline/32767", 2),
+    ("Read .sce, 200 000 force lines", "BM_ReadScenarioSource/200000",
+     "std::getline loop", "BM_GetlineBaseline/200000", 2),
+    ("Write .sce, 32 767 force lines", "BM_WriteScenarioSource/32767",
+     "fwrite loop", "BM_FwriteBaseline/32767", 2),
+    ("Write .sce, 200 000 force lines", "BM_WriteScenarioSource/200000",
+     "fwrite loop", "BM_FwriteBaseline/200000", 2),
+    ("Editor: Open 32 767 lines until the list shows them", "BM_EditorOpen/32767",
+     "core read alone", "BM_EditorReadBaseline/32767", 5),
+    ("Editor: select the last of 32 767 lines", "BM_EditorSelectLast/32767",
+     "core read alone", "BM_EditorReadBaseline/32767", 5),
+    ("Browser: list 10 000 .sco files", "BM_BrowserListing/10000",
+     "directory_iterator read", "BM_DirectoryReadBaseline/10000", None),
+    ("Map: show and draw 30 000 ships", "BM_TacticalMapDraw/30000",
+     "ShipsForMap alone", "BM_MapParseBaseline/30000", None),
+]
 
-def medians(path):
+FLEET = "BM_GenerateForces"
+FLEETS_PER_SECOND_TARGET = 10000
+
+TO_NS = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+
+def read_benchmarks(paths):
+    """Medians of real time in ns, of CPU time in ns, coefficients of variation of real time,
+    and errors, by name."""
+    medians, cpu, spreads, errors = {}, {}, {}, {}
+    for path in paths:
+        with open(path) as f:
+            runs = json.load(f)["benchmarks"]
+        for run in runs:
+            name = run["run_name"].removesuffix("/real_time")
+            if run.get("error_occurred"):
+                errors[name] = run.get("error_message", "failed")
+            elif run.get("aggregate_name") == "median":
+                medians[name] = run["real_time"] * TO_NS[run["time_unit"]]
+                cpu[name] = run["cpu_time"] * TO_NS[run["time_unit"]]
+            elif run.get("aggregate_name") == "cv":
+                spreads[name] = run["real_time"]
+    return medians, cpu, spreads, errors
+
+
+def duration(ns, spread=None):
+    for unit, size in (("s", 1e9), ("ms", 1e6), ("µs", 1e3)):
+        if ns >= size:
+            text = f"{ns / size:.3g} {unit}"
+            break
+    else:
+        text = f"{ns:.3g} ns"
+    return text if spread is None else f"{text} ±{spread * 100:.0f}%"
+
+
+def verdict(ratio, limit, at_most=True):
+    if limit is None:
+        return "-"
+    met = ratio <= limit if at_most else ratio >= limit
+    sign = "<=" if at_most else ">="
+    return f"{sign} {limit}x: {'met' if met else 'MISSED'}"
+
+
+def row(*cells):
+    print("| " + " | ".join(cells) + " |")
+
+
+def timed_rows(medians, cpu, spreads, errors):
+    for what, name, base_what, base, limit in TIMED:
+        failed = errors.get(name) or errors.get(base)
+        if failed:
+            row(what, base_what, "error: " + failed, "", "", "", "")
+        elif name in medians and base in medians:
+            ratio = medians[name] / medians[base]
+            row(what, base_what, duration(medians[name], spreads.get(name)),
+                duration(medians[base], spreads.get(base)), f"{ratio:.2f}x",
+                f"{cpu[name] / cpu[base]:.2f}x", verdict(ratio, limit))
+
+
+def fleet_row(medians, cpu, spreads):
+    if FLEET not in medians:
+        return
+    rate = 1e9 / medians[FLEET]
+    ratio = rate / FLEETS_PER_SECOND_TARGET
+    row("Random fleets (default settings)", f"{FLEETS_PER_SECOND_TARGET} fleets/s target",
+        f"{rate:,.0f} fleets/s ({duration(medians[FLEET], spreads.get(FLEET))} each)",
+        duration(1e9 / FLEETS_PER_SECOND_TARGET), f"{ratio:.2f}x",
+        f"{1e9 / cpu[FLEET] / FLEETS_PER_SECOND_TARGET:.2f}x", verdict(ratio, 1, False))
+
+
+def startup_rows(path):
     with open(path) as f:
-        runs = json.load(f)["benchmarks"]
-    out = {}
-    for run in runs:
-        if run.get("aggregate_name") == "median":
-            out[run["run_name"]] = run["real_time"], run["time_unit"]
-    return out
+        startup = json.load(f)
+    editor, bare = startup["editor"], startup["bare"]
+    runs = startup["runs"]
+
+    def measured(kind, field, scale, unit):
+        value = kind[field]
+        return f"{value['median'] * scale:.3g} {unit} ±{value['cv'] * 100:.0f}%"
+
+    ratio = editor["startup_ms"]["median"] / bare["startup_ms"]["median"]
+    row(f"Start-up to the editor shown ({runs} runs)", "bare QWidget",
+        measured(editor, "startup_ms", 1, "ms"), measured(bare, "startup_ms", 1, "ms"),
+        f"{ratio:.2f}x", "-", verdict(ratio, 1.5))
+    for field, what in (("vmrss_kb", "Resident memory, idle editor (VmRSS)"),
+                        ("vmhwm_kb", "Peak resident memory, editor (VmHWM)")):
+        ratio = editor[field]["median"] / bare[field]["median"]
+        row(what, "bare QWidget", measured(editor, field, 1 / 1024, "MiB"),
+            measured(bare, field, 1 / 1024, "MiB"), f"{ratio:.2f}x", "-", "-")
+
 
 def main():
-    times = medians(sys.argv[1])
-    print("| measured | baseline | measured time | baseline time | ratio |")
-    print("|---|---|---|---|---|")
-    for name, (time, unit) in sorted(times.items()):
-        family, _, arg = name.partition("/")
-        if family not in PAIRS:
-            continue
-        base_name = PAIRS[family] + ("/" + arg if arg else "")
-        base, _ = times[base_name]
-        print(f"| {name} | {base_name} | {time:.2f} {unit} | {base:.2f} {unit} | {time / base:.2f}x |")
+    args = sys.argv[1:]
+    startup = None
+    if "--startup" in args:
+        at = args.index("--startup")
+        startup = args[at + 1]
+        del args[at:at + 2]
+    medians, cpu, spreads, errors = read_benchmarks(args)
+    row("measured", "baseline", "measured time", "baseline time", "ratio", "CPU ratio", "target")
+    row(*["---"] * 7)
+    timed_rows(medians, cpu, spreads, errors)
+    fleet_row(medians, cpu, spreads)
+    if startup:
+        startup_rows(startup)
+
 
 main()
