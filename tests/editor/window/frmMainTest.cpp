@@ -1,0 +1,470 @@
+#include "editor/window/frmMain.h"
+
+#include "ExpectedFailures.h"
+#include "ScriptedDialogs.h"
+#include "TestFolder.h"
+#include "editor/CommandMessages.h"
+#include "files/FolderToolchain.h"
+#include "ui/LineList.h"
+#include "ui/Twips.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace forgeline;
+using namespace forgeline::testing;
+
+namespace {
+
+const char* const Hornet = "Federation Destroyer Hornet 0 0 90 2 <player> ()";
+const char* const Korg = "Klingon BC Korg 1500 -200 270 3 <internal> ()";
+const char* const Vex = "Orion Raider Vex -5 1.5 720 0 <internal> ()";
+const char* const Taken = "Ship name already taken.";
+const char* const Incomplete = "Complete the ship information please.";
+const QString Data = QStringLiteral(FORGELINE_TEST_DATA "/");
+
+// The real toolchain, remembering the cursor shown while the compiler had its time.
+struct WatchedToolchain final : GameToolchain {
+    explicit WatchedToolchain(GameToolchain& toolchain) : real(toolchain) {}
+    GameToolchain& real;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+
+    CompileOutcome RunSceneCompiler(const std::string& stem) override {
+        cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : cursor;
+        return real.RunSceneCompiler(stem);
+    }
+    bool GameExists() override { return real.GameExists(); }
+    Status LaunchGame(const std::string& parameters) override {
+        return real.LaunchGame(parameters);
+    }
+};
+
+// The editor over a fresh program folder, shown and active so that the focus moves as it does
+// for the user.
+struct EditorWindow {
+    EditorWindow() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qFatal("the editor window did not become active");
+        }
+    }
+
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    FolderToolchain toolchain{folder.path(), std::chrono::milliseconds(700)};
+    WatchedToolchain watched{toolchain};
+    frmMain window{{folder.path(), &watched, &dialogs}};
+
+    template <typename Control = QWidget> Control* find(const QString& name) const {
+        return window.findChild<Control*>(name);
+    }
+    QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
+    QComboBox* list(const QString& name) const { return find<QComboBox>(name); }
+    LineList* forces() const { return find<LineList>("Forces"); }
+    QString path(const char* name) const { return QString::fromStdString(folder.file(name)); }
+    QStringList files() const { return QDir(path("")).entryList(QDir::Files); }
+
+    // The shown texts of the controls named, joined by "|".
+    QString texts(const QString& names) const {
+        QStringList shown;
+        for (const QString& name : names.split(' ')) {
+            QVariant text;
+            for (const char* property : {"plainText", "currentText", "text"}) {
+                text = text.isValid() ? text : find(name)->property(property);
+            }
+            shown << text.toString();
+        }
+        return shown.join('|');
+    }
+
+    // The entry fields, the selected nation, class and controller, whether Remove and Edit Ship
+    // (which go together) are enabled, and the line Edit Ship would replace.
+    QString entry() const {
+        const bool on = find("RemShip")->isEnabled();
+        return texts("Nation ship shipname X Y heading warp playcomp") +
+               QStringLiteral(" @%1,%2,%3 ")
+                   .arg(list("Nation")->currentIndex())
+                   .arg(list("ship")->currentIndex())
+                   .arg(list("playcomp")->currentIndex()) +
+               (on != find("EditShip")->isEnabled() ? "mixed "
+                : on                                ? "on "
+                                                    : "off ") +
+               find("EditShip")->property("Tag").toString();
+    }
+
+    QStringList items(const QString& name) const {
+        QStringList texts;
+        for (int i = 0; i < list(name)->count(); ++i) {
+            texts << list(name)->itemText(i);
+        }
+        return texts;
+    }
+
+    // The control that holds the focus; a drop-down list's sits in its text part.
+    QString focused() const {
+        const QWidget* focus = QApplication::focusWidget();
+        return (focus->parentWidget() == window.centralWidget() ? focus : focus->parentWidget())
+            ->objectName();
+    }
+
+    // Does what the user does, step by step: "press <button>", "choose <list> <item>",
+    // "set <box> <text>", "type <control> <keys>", "paste <control> <text>", "click <line>",
+    // "menu <item>", or "add <force line>" to enter a ship's fields and add it.
+    void run(const QStringList& steps) const {
+        for (const QString& step : steps) {
+            const QString verb = step.section(' ', 0, 0);
+            const QString name = step.section(' ', 1, 1);
+            const QString rest = step.section(' ', 2);
+            if (verb == "type" || verb == "paste") {
+                QApplication::clipboard()->setText(rest);
+                find(name)->setFocus(Qt::MouseFocusReason);
+                verb == "type" ? QTest::keyClicks(find(name), rest)
+                               : QTest::keyClick(find(name), Qt::Key_V, Qt::ControlModifier);
+            } else if (verb == "press") {
+                QTest::mouseClick(find(name), Qt::LeftButton);
+            } else if (verb == "choose") {
+                list(name)->setCurrentIndex(list(name)->findText(rest, Qt::MatchExactly));
+            } else if (verb == "set") {
+                box(name)->setText(rest);
+            } else if (verb == "click") {
+                const QRect rect = forces()->visualRect(forces()->model()->index(name.toInt(), 0));
+                QTest::mouseClick(forces()->viewport(), Qt::LeftButton, {}, rect.center());
+            } else if (verb == "menu") {
+                find<QAction>(name)->trigger();
+            } else {
+                const QStringList f = step.split(' ');
+                run({"choose Nation " + f[1], "choose ship " + f[2], "set shipname " + f[3],
+                     "set X " + f[4], "set Y " + f[5], "set heading " + f[6], "set warp " + f[7],
+                     "choose playcomp " + f[8], "press AddShip"});
+            }
+        }
+    }
+};
+
+} // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void formLayoutInputRulesAndShortcuts();
+    void forcesAddSelectEditRemoveAndReset();
+    void commandsCompileOpenSaveAndNew();
+    void exitEndsTheProgram();
+};
+
+void frmMainTest::formLayoutInputRulesAndShortcuts() {
+    EditorWindow editor;
+    QCOMPARE(editor.window.windowTitle(), "Halvex Forgeline v1.1");
+    const QWidget* client = editor.window.centralWidget();
+    QCOMPARE(client->size(), QSize(TwipsToPixelsX(client, 8430), TwipsToPixelsY(client, 3975)));
+    // A sample of the drawn positions: one per column and row of the form.
+    for (const auto& [name, left, top, width, height] : {std::tuple{"SCE", 120, 360, 1815, 285},
+                                                         {"Objective", 120, 3000, 3495, 495},
+                                                         {"Forces", 3840, 360, 4455, 1815},
+                                                         {"playcomp", 7080, 2880, 1095, 315},
+                                                         {"EditShip", 6120, 3600, 2055, 255}}) {
+        const QWidget* control = editor.find(name);
+        QCOMPARE(control->geometry(),
+                 QRect(TwipsToPixelsX(control, left), TwipsToPixelsY(control, top),
+                       TwipsToPixelsX(control, width), TwipsToPixelsY(control, height)));
+    }
+    // The captions and starting texts; every text fits the box it was drawn for.
+    const QString names =
+        "lbl1 Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 "
+        "SCE Summary Description Objective Forces AddShip RemShip reset "
+        "EditShip Compile shipCount Nation ship shipname X Y heading warp playcomp";
+    QCOMPARE(editor.texts(names), "Scenario Title:|Scenario Summary:|Description:|Objective:|"
+                                  "Forces:|X Coord:|Y Coord:|Heading:|Warp:|Ship Count:||||||"
+                                  "Add Ship to Forces|Remove Ship from Forces|Reset Forces|Edit "
+                                  "Ship|Compile Scenario|0|Nation:|Ship:|Name|0|0|0|0|");
+    for (const QString& name : names.split(' ')) {
+        QVERIFY2(editor.find(name)->fontMetrics().height() <= editor.find(name)->height() - 2,
+                 qPrintable(name));
+    }
+    QCOMPARE(editor.entry().section(' ', -3), "@-1,-1,-1 off ");
+    QVERIFY(editor.box("shipCount")->isReadOnly());
+    QCOMPARE(std::pair(editor.find<QPlainTextEdit>("Description")->verticalScrollBarPolicy(),
+                       editor.find<QPlainTextEdit>("Objective")->verticalScrollBarPolicy()),
+             std::pair(Qt::ScrollBarAlwaysOn, Qt::ScrollBarAlwaysOn));
+    QStringList menus;
+    for (const QAction* menu : editor.window.menuBar()->actions()) {
+        menus << menu->menu()->objectName() + ' ' + menu->text();
+        for (const QAction* item : menu->menu()->actions()) {
+            menus << item->objectName() + ' ' + item->text() + ' ' + item->shortcut().toString() +
+                         (item->isSeparator() ? "-" : "");
+        }
+    }
+    QCOMPARE(menus.join(';'), "mnuFile &File;mnuNew &New Scenario Ctrl+N;mnuSave &Save Scenario "
+                              "Ctrl+S;mnuOpen &Open Scenario Ctrl+O;mnuDash1  -;mnuExit &Exit ;"
+                              "mnuScene &Scenario;mnuLoad &Play Scenario Ctrl+A;mnuRandom &Random "
+                              "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M");
+
+    // The two ship buttons are disabled and take no focus; tabbing into the name keeps it.
+    editor.find("SCE")->setFocus(Qt::TabFocusReason);
+    QStringList order = {editor.focused()};
+    while (order.size() < 18) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << editor.focused();
+    }
+    QCOMPARE(order.join(' '), "SCE Summary Description Objective Nation ship shipname X Y heading "
+                              "warp playcomp AddShip Forces reset Compile shipCount SCE");
+    QCOMPARE(editor.texts("shipname"), "Name");
+
+    // Typed keys a box discards, or that would overfill it, never reach it; a number box keeps
+    // numbers and the start of one, anything else becomes "0".
+    QTest::keyClick(editor.find("Description"), Qt::Key_Enter);
+    QTest::keyClick(editor.find("Description"), Qt::Key_Return, Qt::ShiftModifier);
+    const std::pair<QString, QString> typed[] = {
+        {"SCE Deep Space 9" + QString(30, 'x'), "DeepSpace9" + QString(22, 'x')},
+        {"Summary  A b" + QString(200, 's'), " A b" + QString(124, 's')},
+        {"Description Three\rships" + QString(600, 'd'), "Threeships" + QString(502, 'd')},
+        {"Objective \r" + QString(300, 'o'), QString(256, 'o')},
+        {"shipname  Kor g" + QString(40, 'n'), "NameKorg" + QString(40, 'n')},
+        {"X \b-5", "-5"},
+        {"X \b\bx1 2", "012"},
+        {"Y \bx1 2", "012"},
+        {"heading \bx1 2", "012"},
+        {"warp \bx1 2", "012"},
+    };
+    for (const auto& [keys, kept] : typed) {
+        editor.run({"type " + keys});
+        QCOMPARE(editor.texts(keys.section(' ', 0, 0)), kept);
+    }
+    // With a character selected, the one typed over it still fits.
+    editor.box("SCE")->setSelection(0, 1);
+    QTest::keyClicks(editor.box("SCE"), "Q");
+    QCOMPARE(editor.texts("SCE"), "QeepSpace9" + QString(22, 'x'));
+    // Leaving an emptied box fills it; a lone minus stays, and so does the focus an emptied box
+    // took, also when the program emptied it.
+    editor.run({"type Y \b\b\b", "type heading \b\b\b-\t"});
+    QCOMPARE(editor.focused(), "warp");
+    editor.find("SCE")->setFocus(Qt::MouseFocusReason);
+    editor.run({"set warp "});
+    QCOMPARE(editor.focused(), "warp");
+    editor.run({"set warp fast"});
+    QCOMPARE(editor.texts("Y heading warp"), "0|-|0");
+
+    editor.box("SCE")->setText("ab");
+    editor.box("SCE")->setCursorPosition(1);
+    editor.box("shipname")->clear();
+    editor.box("X")->selectAll();
+    editor.find<QPlainTextEdit>("Description")->clear();
+    editor.run({"paste SCE Deep Space", "paste shipname  Kor  Kang ", "paste X  5",
+                "paste Description Three ships\r\nhold\nthe line."});
+    QCOMPARE(editor.box("SCE")->cursorPosition(), 10);
+    QCOMPARE(editor.texts("SCE shipname X Description"),
+             "aDeepSpaceb|KorKang|0|Three ships hold the line.");
+    // A summary has no such guard; the file writer refuses the line break instead.
+    editor.dialogs.paths.push_back(editor.path("broken.sce"));
+    editor.run({"paste Summary one\ntwo", "menu mnuSave"});
+    QCOMPARE(editor.dialogs.shown, QStringList({"-1 - The summary holds a line break, which a "
+                                                "scenario file cannot hold."}));
+    QCOMPARE(editor.files(), QStringList());
+
+    // A box claims Ctrl+A to select all its text; the menu's shortcut goes first. (The browser
+    // it would open is not the editor's business.)
+    QSignalSpy play(editor.find<QAction>("mnuLoad"), &QAction::triggered);
+    QObject::disconnect(editor.find<QAction>("mnuLoad"), nullptr, &editor.window, nullptr);
+    for (const char* name : {"X", "Description", "Nation", "Forces"}) {
+        editor.find(name)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY2(play.size() == 1, name);
+        play.clear();
+    }
+}
+
+void frmMainTest::forcesAddSelectEditRemoveAndReset() {
+    EditorWindow editor;
+    editor.run({"press AddShip", "choose Nation Klingon"});
+    // A taken name is refused before the entry is looked at, and leaves even the count alone;
+    // an incomplete entry refreshes it. The fields stay filled after a ship is added.
+    editor.run({"choose ship BC", "choose playcomp <internal>", "press AddShip",
+                "set shipCount stale", "choose Nation Federation", "press AddShip"});
+    QCOMPARE(editor.texts("shipCount"), "stale");
+    editor.run({"set shipname name", "press AddShip"});
+    QCOMPARE(editor.texts("shipCount"), "1");
+    editor.run({"choose ship Tug", "press AddShip"});
+    QCOMPARE(editor.entry(), "Federation|Tug|name|0|0|0|0|<internal> @0,4,1 off ");
+    QCOMPARE(editor.dialogs.shown, QStringList({Incomplete, Taken, Incomplete}));
+    editor.run({QString("add ") + Hornet, QString("add ") + Korg, QString("add ") + Vex});
+    QCOMPARE(editor.forces()->lines(),
+             QStringList({"Klingon BC Name 0 0 0 0 <internal> ()",
+                          "Federation Tug name 0 0 0 0 <internal> ()", Hornet, Korg, Vex}));
+    QCOMPARE(editor.texts("shipCount"), "5");
+
+    editor.run({"click 2"});
+    QCOMPARE(editor.entry(), "Federation|Destroyer|Hornet|0|0|90|2|<player> @0,1,0 on 2");
+    editor.run({"click 3"});
+    QCOMPARE(editor.entry(), "Klingon|BC|Korg|1500|-200|270|3|<internal> @1,2,1 on 3");
+    QTest::keyClick(editor.forces(), Qt::Key_Down);
+    QCOMPARE(editor.entry(), "Orion|Raider|Vex|-5|1.5|720|0|<internal> @3,1,1 on 4");
+    // The nation chosen again is still a choice: after Reset emptied the classes, they return.
+    const QStringList lines = editor.forces()->lines();
+    editor.run({"press reset"});
+    editor.forces()->appendAll(lines);
+    editor.run({"click 4"});
+    QCOMPARE(editor.entry(), "Orion|Raider|Vex|-5|1.5|720|0|<internal> @3,1,1 on 4");
+    editor.find("Nation")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(editor.items("ship").join(' '), "WE BP Frigate");
+    // Nothing matches a missing marker, so the controller keeps its choice; each emptied number
+    // box took the focus in turn and was filled as the focus moved on. A doubled space shifts
+    // every field after it.
+    editor.forces()->append("Romulan WE Tal");
+    editor.run({"click 5"});
+    QCOMPARE(editor.entry(), "Romulan|WE|Tal|0|0|0||<internal> @2,0,1 on 5");
+    QCOMPARE(editor.focused(), "warp");
+    editor.forces()->append("Klingon  BC Kang 1 2 3 4 <player> ()");
+    editor.run({"click 6"});
+    QCOMPARE(editor.entry(), "Klingon||BC|0|1|2|3|<internal> @1,-1,1 on 6");
+    // Clicking the placeholder name empties it, and only that one.
+    for (const QString name : {"name", "Names", "Name"}) {
+        editor.box("shipname")->setText(name);
+        QTest::mouseClick(editor.find("shipname"), Qt::LeftButton);
+        QCOMPARE(editor.texts("shipname"), name == "Name" ? QString() : name);
+    }
+
+    // The edited ship may keep its own name, but not take another's; an incomplete entry
+    // changes nothing; either way the edit ends.
+    const char* kor = "Klingon BC Kor 1500 -200 -90 3 <internal> ()";
+    editor.forces()->setLines({Hornet, Korg, Vex});
+    editor.dialogs.shown.clear();
+    editor.run({"click 1", "set shipname Kor", "set heading -90", "press EditShip"});
+    QCOMPARE(editor.forces()->selectedRow(), -1);
+    QCOMPARE(editor.entry(), "Klingon|BC|Kor|1500|-200|-90|3|<internal> @1,2,1 off 1");
+    editor.run({"click 2", "press EditShip", "click 2", "set shipname Hornet", "press EditShip"});
+    QCOMPARE(editor.entry(), "Orion|Raider|Hornet|-5|1.5|720|0|<internal> @3,1,1 off 2");
+    editor.run({"click 0", "choose Nation Romulan", "press EditShip"});
+    QCOMPARE(editor.entry(), "Romulan||Hornet|0|0|90|2|<player> @2,-1,0 off 0");
+    QCOMPARE(editor.forces()->lines(), QStringList({Hornet, kor, Vex}));
+    QCOMPARE(editor.dialogs.shown, QStringList({Taken, Incomplete}));
+    // No neighbour takes the removed line's place in the selection or in the fields; with
+    // nothing selected the button removes nothing, yet refreshes the count.
+    editor.run({"click 1", "press RemShip"});
+    QCOMPARE(editor.forces()->lines(), QStringList({Hornet, Vex}));
+    QCOMPARE(editor.forces()->selectedRow(), -1);
+    QCOMPARE(editor.entry(), "Klingon|BC|Kor|1500|-200|-90|3|<internal> @1,2,1 off 1");
+    editor.find("RemShip")->setEnabled(true);
+    editor.run({"set shipCount stale", "press RemShip"});
+    QCOMPARE(editor.texts("shipCount"), "2");
+    QCOMPARE(editor.forces()->count(), 2);
+    // Reset keeps the title, the nation, the controller and the ship buttons; the edit index
+    // then names no line, so Edit Ship touches nothing.
+    editor.run({"type SCE Patrol", "click 1", "press reset"});
+    QCOMPARE(editor.texts("SCE shipCount"), "Patrol|0");
+    QCOMPARE(editor.entry(), "Orion|Ship:|Name|0|0|0|0|<internal> @3,-1,1 on 1");
+    QCOMPARE(editor.items("ship"), QStringList());
+    editor.run(
+        {"add Klingon Escort Kang 1 1 1 1 <player>", "set shipname Koloth", "press EditShip"});
+    QCOMPARE(editor.forces()->lines(), QStringList({"Klingon Escort Kang 1 1 1 1 <player> ()"}));
+    QCOMPARE(editor.dialogs.shown.size(), 2);
+    QCOMPARE(editor.entry(), "Klingon|Escort|Koloth|1|1|1|1|<player> @1,0,0 off 1");
+}
+
+void frmMainTest::commandsCompileOpenSaveAndNew() {
+    EditorWindow editor;
+    editor.folder.write("Patrol.sco", "old");
+    editor.run({"press Compile", "type SCE Patrol", "press Compile", QString("add ") + Korg,
+                "press Compile", "add Klingon BC Kang 1 2 3 4 <player>", "set SCE ..",
+                "press Compile", "menu mnuOpen", "menu mnuSave"});
+    // Refused before any file is touched or anything is asked.
+    QCOMPARE(editor.dialogs.shown,
+             QStringList({"Scenario Title required.", "No forces created.",
+                          "Must have at least 1 <player> designated ship to compile.",
+                          "Error: The scenario title cannot be used as a file name: it is "
+                          "\"..\"."}));
+    QCOMPARE(editor.files(), QStringList({"Patrol.sco"}));
+    // Cancelled file dialogs change nothing.
+    for (const FileDialogSetup& setup : editor.dialogs.fileDialogs) {
+        QCOMPARE(setup.filter + '|' + setup.startFolder,
+                 "Scenario Files (*.sce)|*.sce|All File Types (*.*)|*.*|" +
+                     QString::fromStdString(editor.folder.path()));
+    }
+    const auto& [open, save] =
+        std::pair(editor.dialogs.fileDialogs[0], editor.dialogs.fileDialogs[1]);
+    QCOMPARE(open.title + '|' + save.title, "Select File to Open...|Select Loation to Save to...");
+    QVERIFY(!open.confirmOverwrite && save.confirmOverwrite);
+    QCOMPARE(editor.forces()->count(), 2);
+
+    // Open fills what it could read and empties the forces, but leaves the ship being edited.
+    editor.dialogs.shown.clear();
+    editor.run({"click 0"});
+    const QString shipBeingEdited = editor.entry();
+    editor.dialogs.paths = {editor.path("missing.sce"), Data + "four-lines.sce",
+                            Data + "editor-long-title.sce"};
+    editor.run({"menu mnuOpen"});
+    QCOMPARE(editor.texts("SCE shipCount"), "..|0");
+    QCOMPARE(editor.forces()->count(), 0);
+    editor.run({"menu mnuOpen"});
+    QCOMPARE(editor.texts("SCE Summary Description Objective"),
+             "Four|Only four lines|here|and no more");
+    // Text from a file is never cut to what may be typed.
+    editor.run({"menu mnuOpen"});
+    QCOMPARE(editor.texts("SCE Summary Objective shipCount"),
+             "A_Title_Of_Forty_Characters_From_A_File!|Read whole.||1");
+    QCOMPARE(
+        editor.dialogs.shown,
+        QStringList({QString::fromStdString(FileFailureMessage(PlatformFailures().missingFile)),
+                     "62 - Input past end of file"}));
+    QCOMPARE(editor.entry(), shipBeingEdited);
+    // New empties the scenario but keeps the choices.
+    editor.run({"click 0", "set X -", "menu mnuNew"});
+    QCOMPARE(editor.texts("SCE Summary Description Objective shipCount"), "||||0");
+    QCOMPARE(editor.forces()->count() + editor.list("ship")->count(), 0);
+    QCOMPARE(editor.entry(), "Romulan|Ship:|Name|0|0|0|0|<player> @2,-1,0 on 0");
+    // Saving over a file replaces all of it.
+    editor.dialogs.shown.clear();
+    editor.folder.write("copy.sce", std::string(4096, 'x'));
+    editor.dialogs.paths = {editor.path("empty.sce"), editor.path("plain"), Data + "patrol.sce",
+                            editor.path("copy.sce"), editor.path("no-such-folder/x.sce")};
+    editor.run({"menu mnuSave", "menu mnuSave"});
+    QCOMPARE(editor.folder.read("empty.sce"),
+             ReadWholeFile(FORGELINE_TEST_DATA "/editor-empty.sce"));
+    QCOMPARE(editor.files(), QStringList({"copy.sce", "empty.sce", "Patrol.sco", "plain"}));
+    editor.run({"menu mnuOpen", "menu mnuSave", "menu mnuSave"});
+    QCOMPARE(editor.folder.read("copy.sce"), ReadWholeFile(FORGELINE_TEST_DATA "/patrol.sce"));
+    QCOMPARE(editor.dialogs.shown, QStringList({QString::fromStdString(
+                                       FileFailureMessage(PlatformFailures().missingFolder))}));
+
+    // A scenario opened from elsewhere is compiled in the program's folder, after its title.
+    editor.run({"press Compile"});
+    QCOMPARE(editor.folder.read("Patrol.sco"), std::string("old"));
+    editor.dialogs.answers = {true};
+    editor.run({"press Compile"});
+    QVERIFY(!editor.folder.exists("Patrol.sco"));
+    QCOMPARE(editor.folder.read("Patrol.sce"), ReadWholeFile(FORGELINE_TEST_DATA "/patrol.sce"));
+    InstallFakeProgram(editor.folder, "scene");
+    editor.run({"press Compile"});
+    QCOMPARE(editor.folder.read("Patrol.sco"), std::string("compiled\n"));
+    const auto record = WaitForRecord(editor.folder, "scene");
+    QVERIFY(record);
+    QCOMPARE(record->arguments, std::vector<std::string>{"Patrol.sce"});
+    QCOMPARE(record->workingFolder, editor.folder.path());
+    QCOMPARE(editor.watched.cursor, Qt::WaitCursor);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    // A compiler that leaves no .sco fails quietly.
+    MakeFakeCompilerFail(editor.folder);
+    editor.dialogs.answers = {true};
+    editor.run({"press Compile"});
+    QVERIFY(!editor.folder.exists("Patrol.sco"));
+    const QString question = "Scenario file 'Patrol.sco' already exists. Overwrite?";
+    QCOMPARE(
+        editor.dialogs.shown.mid(1),
+        QStringList({question, question,
+                     QString::fromStdString("Cannot find 'scene' in " + editor.folder.path()) + ".",
+                     "Scenario did not compile.", "Scenario compiled successfully.", question,
+                     "Scenario did not compile."}));
+}
+
+void frmMainTest::exitEndsTheProgram() {
+    EditorWindow editor;
+    QTimer::singleShot(0, editor.find<QAction>("mnuExit"), &QAction::trigger);
+    // Should Exit fail, the loop still ends, with another code.
+    QTimer::singleShot(5000, [] { QApplication::exit(3); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
