@@ -1,203 +1,182 @@
 #include "random/SettingsRules.h"
 
+#include "ScriptedRandom.h"
+#include "model/ShipCatalogue.h"
+#include "random/PlayerShipRules.h"
+#include "random/WholeNumber.h"
+
 #include <gtest/gtest.h>
+#include <random>
 
 namespace forgeline {
 namespace {
 
 using enum SettingsBox;
+using Entries = std::vector<std::string>;
 
-struct ChangeRow {
-    SettingsBox box;
-    const char* text;
-    const char* partner;
-    std::optional<std::string> write;
-    bool focus;
-};
+std::optional<std::string> text(const char* text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
 
-void expectChanges(const std::vector<ChangeRow>& rows) {
-    for (const ChangeRow& row : rows) {
-        const RuleOutcome outcome = ChangeRule(row.box, row.text, row.partner);
-        EXPECT_EQ(outcome.write, row.write)
-            << BoxName(row.box) << " \"" << row.text << "\" beside \"" << row.partner << '"';
-        EXPECT_EQ(outcome.focusHere, row.focus)
-            << BoxName(row.box) << " \"" << row.text << "\" beside \"" << row.partner << '"';
+// Marks a row whose rule keeps the focus in the box and writes nothing.
+constexpr const char* Focus = "(focus)";
+
+TEST(SettingsRules, ChangeAndFillRules) {
+    using Rows = std::vector<std::tuple<SettingsBox, const char*, const char*, const char*>>;
+    const Rows counts = {
+        {MinEn, "", "20", Focus},     {MinEn, "x", "20", "1"},     {MinEn, "0.9", "20", "1"},
+        {MinEn, "30", "20", "1"},     {MinEn, "20", "20", "19"},   {MinEn, "2.9", "20", nullptr},
+        {MinEn, "5", "5.5", "4"},     {MinEn, "29", "", nullptr},  {MinEn, "1E30", "20", "1"},
+        {MaxEn, "1", "1", "20"},      {MaxEn, "9", "9", "10"},     {MaxEn, "5", "7", "8"},
+        {MaxEn, "30", "29", nullptr}, {MinFr, "10", "10", "1"},    {MinFr, "9", "10", nullptr},
+        {MinFr, "5", "3", "2"},       {MaxFr, "0", "1", "10"},     {MaxFr, "3", "5", "6"},
+        {MaxFr, "0", "0", "1"},       {MaxFr, "11", "1", "10"},    {MaxFr, "1", "", "2"},
+        {MinNat, "3", "2.5", "2"},    {MinNat, "2", "2", nullptr}, {MinNat, "4", "3", "1"},
+        {MinNat, "3", "", nullptr},   {MaxNat, "1", "2.5", "2.5"}, {MaxNat, "2", "2.5", nullptr},
+        {MaxNat, "4", "1", "3"},      {MaxNat, "1", "", nullptr}};
+    const Rows ranges = {
+        {MaxFRanX, "", "-25000", Focus},     {MaxFRanX, "-", "-25000", Focus},
+        {MaxFRanX, "a", "-25000", "-25000"}, {MaxFRanX, "-25000", "-25000", "-24000"},
+        {MaxFRanY, "25000", "-", nullptr},   {MaxRanX, "998", "-0.5", "999"},
+        {MaxRanX, "999.5", "-0.5", nullptr}, {MaxRanX, "1E308", "1E307", nullptr},
+        {MaxRanX, "-500", "-1000", "0"},     {MinRanX, "24500", "25000", "24000"},
+        {MinRanX, "2.5", "1001.9", "1"},     {MinRanX, "-100000", "100000", nullptr}};
+    for (const Rows& rows : {counts, ranges}) {
+        for (const auto& [box, own, partner, result] : rows) {
+            const RuleOutcome out = ChangeRule(box, own, partner);
+            const auto got =
+                out.focusHere ? std::optional(Focus + out.write.value_or("")) : out.write;
+            EXPECT_EQ(got, text(result)) << BoxName(box) << " " << own << " by " << partner;
+        }
     }
-}
-
-const std::nullopt_t none = std::nullopt;
-
-TEST(SettingsRules, ShipCountChanges) {
-    expectChanges({
-        {MinEn, "", "20", none, true},       {MinEn, "x", "20", "1", false},
-        {MinEn, "-", "20", "1", false},      {MinEn, "0.9", "20", "1", false},
-        {MinEn, "30", "20", "1", false},     {MinEn, "25", "20", "19", false},
-        {MinEn, "20", "20", "19", false},    {MinEn, "2.9", "20", none, false},
-        {MinEn, "29.99", "30", none, false}, {MinEn, "5", "5.5", "4", false},
-        {MinEn, "1E30", "20", "1", false},   {MinEn, "29", "", none, false},
-        {MaxEn, "x", "1", "20", false},      {MaxEn, "1", "1", "20", false},
-        {MaxEn, "5", "5", "6", false},       {MaxEn, "5", "7", "8", false},
-        {MaxEn, "30", "29", none, false},    {MaxEn, "-99999999999999999999", "1", "20", false},
-        {MinFr, "10", "10", "1", false},     {MinFr, "9", "10", none, false},
-        {MinFr, "5", "3", "2", false},       {MaxFr, "1", "1", "2", false},
-        {MaxFr, "0", "1", "10", false},      {MaxFr, "3", "5", "6", false},
-        {MaxFr, "2.5", "2", "3", false},     {MaxFr, "0", "0", "1", false},
-        {MaxFr, "11", "1", "10", false},     {MaxFr, "1", "", "2", false},
-    });
-}
-
-TEST(SettingsRules, NationCountChanges) {
-    expectChanges({
-        {MinNat, "", "3", none, true},
-        {MinNat, "3", "2", "2", false},
-        {MinNat, "3", "2.5", "2", false},
-        {MinNat, "2", "2", none, false},
-        {MinNat, "4", "3", "1", false},
-        {MinNat, "3", "", none, false},
-        {MaxNat, "2", "3", "3", false},
-        {MaxNat, "1", "2.5", "2.5", false},
-        {MaxNat, "2", "2.5", none, false},
-        {MaxNat, "x", "1", "3", false},
-        {MaxNat, "4", "1", "3", false},
-        {MaxNat, "1", "", none, false},
-    });
-}
-
-TEST(SettingsRules, RangeChanges) {
-    expectChanges({
-        {MaxFRanX, "", "-25000", none, true},
-        {MaxFRanX, "-", "-25000", none, true},
-        {MaxFRanX, "a", "-25000", "-25000", false},
-        {MaxRanY, "x", "-25000", "-25000", false},
-        {MaxFRanX, "-25000", "-25000", "-24000", false},
-        {MaxFRanX, "25000", "-25000", none, false},
-        {MaxRanX, "500", "0", "1000", false},
-        {MaxRanX, "998", "-0.5", "999", false},
-        {MaxRanX, "999.5", "-0.5", none, false},
-        {MinRanX, "24500", "25000", "24000", false},
-        {MinRanX, "2.5", "1001.9", "1", false},
-        {MinRanX, "-100000", "100000", none, false},
-        {MinRanX, "1E30", "25000", "24000", false},
-        {MinRanX, "1E31", "1E30", std::string(27, '9') + "000", false},
-        {MaxRanX, "-99999999999999999999", "-25000", "-24000", false},
-        {MaxRanX, "1E308", "1E307", none, false},
-        {MaxFRanY, "5", "-", none, false},
-        {MinFRanY, "5", "", none, false},
-    });
-}
-
-TEST(SettingsRules, FillOnLeaving) {
-    struct Row {
-        SettingsBox box;
-        const char* text;
-        std::optional<std::string> fill;
-    };
-    const Row rows[] = {
+    EXPECT_EQ(ChangeRule(MinRanX, "1E21", "1E20").write, "99999999999999999000");
+    const std::tuple<SettingsBox, const char*, const char*> fills[] = {
         {MinFr, "", "0"},         {MaxFr, "", "10"},         {MinEn, "", "1"},
         {MaxEn, "", "1"},         {MinNat, "", "1"},         {MaxNat, "", "1"},
         {MinFRanX, "", "-25000"}, {MinFRanY, "-", "-25000"}, {MinRanX, "-", "-25000"},
         {MinRanY, "", "-25000"},  {MaxFRanX, "-", "25000"},  {MaxFRanY, "", "25000"},
-        {MaxRanX, "-", "25000"},  {MaxRanY, "", "-25000"},   {MaxRanY, "-", "-25000"},
-        {MinFr, "-", none},       {MaxEn, "5", none},        {MaxFRanX, "5", none},
-        {MinRanX, "-5", none},    {MinRanX, "--", none},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(FillRule(row.box, row.text), row.fill)
-            << BoxName(row.box) << " \"" << row.text << '"';
+        {MaxRanX, "-", "25000"},  {MaxRanY, "", "-25000"},   {MinFr, "-", nullptr},
+        {MaxEn, "5", nullptr},    {MinRanX, "--", nullptr}};
+    for (const auto& [box, own, fill] : fills) {
+        EXPECT_EQ(FillRule(box, own), text(fill)) << BoxName(box) << " \"" << own << '"';
     }
 }
 
-// What the user sees: a text typed or pasted into one box with its rule run to the end, or a
-// box left.
-TEST(SettingsRules, BoxesSettle) {
-    struct Row {
-        SettingsBox partner;
-        const char* partnerText;
-        SettingsBox box;
-        const char* typed; // nullptr: the box is emptied and left
-        std::string settled;
-    };
-    const Row rows[] = {
-        {MaxEn, "20", MinEn, "25", "19"},
-        {MinEn, "5", MaxEn, "5", "6"},
-        {MinFr, "1", MaxFr, "1", "2"},
-        {MinFr, "5", MaxFr, "3", "6"},
-        {MaxNat, "2", MinNat, "3", "2"},
-        {MinNat, "3", MaxNat, "2", "3"},
-        {MinFRanX, "-25000", MaxFRanX, "q", "-24000"},
-        {MinRanX, "0", MaxRanX, "500", "1000"},
-        {MaxRanX, "25000", MinRanX, "24500", "24000"},
-        {MaxFr, "10", MinFr, nullptr, "1"},
-        {MinFr, "9", MaxFr, nullptr, "10"},
-        {MinEn, "1", MaxEn, nullptr, "20"},
-        {MinEn, "25", MaxEn, nullptr, "26"},
-        {MinNat, "2", MaxNat, nullptr, "2"},
-        {MinRanY, "-25000", MaxRanY, nullptr, "-24000"},
-        {MinRanY, "-26000", MaxRanY, nullptr, "-25000"},
-        {MaxRanX, "25000", MinRanX, nullptr, "-25000"},
-    };
-    for (const Row& row : rows) {
-        RandomSettings settings;
-        TextOf(settings, row.partner) = row.partnerText;
-        if (row.typed) {
-            EXPECT_FALSE(SetBoxText(settings, row.box, row.typed));
-        } else {
-            EXPECT_TRUE(SetBoxText(settings, row.box, ""));
-            LeaveBox(settings, row.box);
+TEST(SettingsRules, EveryBoxHasItsOwnField) {
+    RandomSettings s;
+    for (SettingsBox box : SettingsBoxes()) {
+        TextOf(s, box) = std::string(BoxName(box));
+    }
+    EXPECT_EQ((Entries{s.MinFr, s.MaxFr, s.MinFRanX, s.MaxFRanX, s.MinFRanY, s.MaxFRanY, s.MinEn,
+                       s.MaxEn, s.MinNat, s.MaxNat, s.MinRanX, s.MaxRanX, s.MinRanY, s.MaxRanY}),
+              (Entries{"MinFr", "MaxFr", "MinFRanX", "MaxFRanX", "MinFRanY", "MaxFRanY", "MinEn",
+                       "MaxEn", "MinNat", "MaxNat", "MinRanX", "MaxRanX", "MinRanY", "MaxRanY"}));
+}
+
+TEST(SettingsRules, PlayerShipLists) {
+    EXPECT_EQ(NationEntries(), (Entries{"Federation", "Klingon", "Romulan", "Orion", "Random"}));
+    const std::tuple<int, std::vector<double>, int> nations[] = {
+        {0, {}, 0},       {3, {}, 3},   {4, {0.2499}, 0}, {4, {0.25}, 1},
+        {4, {0.9999}, 3}, {-1, {}, -1}, {5, {}, -1}};
+    for (const auto& [position, draws, shown] : nations) {
+        testing::ScriptedRandom random(draws);
+        const NationChoice choice = ChooseNation(position, random);
+        Entries classes = ClassesForNation(shown);
+        if (shown >= 0) {
+            classes.emplace_back("Random");
         }
-        EXPECT_EQ(TextOf(settings, row.box), row.settled)
-            << BoxName(row.box) << " \"" << (row.typed ? row.typed : "(left empty)") << '"';
-        EXPECT_EQ(TextOf(settings, row.partner), row.partnerText) << BoxName(row.box);
+        EXPECT_EQ(choice.drawnNation, draws.empty() ? std::nullopt : std::optional(shown));
+        EXPECT_TRUE(choice.classEntries == classes && random.exact()) << position;
+    }
+    const std::tuple<int, int, std::vector<double>, std::optional<int>> classes[] = {
+        {3, 4, {0.0}, 0},         {3, 4, {0.9999}, 2},       {7, 8, {0.9999}, 6},
+        {2, 4, {}, std::nullopt}, {-1, 4, {}, std::nullopt}, {0, 1, {}, std::nullopt}};
+    for (const auto& [position, count, draws, drawn] : classes) {
+        testing::ScriptedRandom random(draws);
+        EXPECT_TRUE(ChooseClass(position, count, random) == drawn && random.exact())
+            << position << " of " << count;
+    }
+    const std::tuple<const char*, const char*, const char*> names[] = {
+        {"ShipName", "", nullptr},       {"", nullptr, "ShipName"}, {"shipname", nullptr, nullptr},
+        {"ShipName2", nullptr, nullptr}, {" ", nullptr, nullptr},   {"Korg", nullptr, nullptr}};
+    for (const auto& [name, click, fill] : names) {
+        EXPECT_TRUE(ClickIntoShipName(name) == text(click) && ShipNameFill(name) == text(fill))
+            << name;
     }
 }
 
-TEST(SettingsRules, LoneMinusWaitsInARangeBoxUntilLeft) {
-    RandomSettings settings;
-    EXPECT_TRUE(SetBoxText(settings, MaxRanY, "-"));
-    EXPECT_EQ(settings.MaxRanY, "-");
-    EXPECT_FALSE(SetBoxText(settings, MaxRanY, "-3"));
-    EXPECT_EQ(settings.MaxRanY, "-3");
-    EXPECT_TRUE(SetBoxText(settings, MaxRanY, "-"));
-    LeaveBox(settings, MaxRanY);
-    EXPECT_EQ(settings.MaxRanY, "-24000");
-    EXPECT_TRUE(SetBoxText(settings, MinFRanX, "-"));
-    LeaveBox(settings, MinFRanX);
-    EXPECT_EQ(settings.MinFRanX, "-25000");
-    EXPECT_FALSE(SetBoxText(settings, MinEn, "-"));
-    EXPECT_EQ(settings.MinEn, "1");
+TEST(SettingsRules, WholeNumberFloors) {
+    const std::pair<const char*, const char*> floors[] = {
+        {"2.7", "2"},      {"-2.5", "-3"},    {"-2", "-2"},       {"-0", "0"},
+        {"+7", "7"},       {"007", "7"},      {".5", "0"},        {"-.5", "-1"},
+        {"1.", "1"},       {"-12.00", "-12"}, {"1.5e+2", "150"},  {"2.5E", "2"},
+        {"-2.5e-", "-3"},  {"-25E-1", "-3"},  {"0.0012E4", "12"}, {"1E-400", "0"},
+        {"-1E-400", "-1"}, {"-9.5", "-10"},   {"12345E-3", "12"}, {"25E2", "2500"}};
+    for (const auto& [text, floor] : floors) {
+        EXPECT_EQ(WholeNumber::FloorOf(text).value_or(WholeNumber(7)).text(), floor) << text;
+    }
+    EXPECT_EQ(WholeNumber::FloorOf("0E99999999999999999999")->text(), "0");
+    EXPECT_EQ(WholeNumber::FloorOf("-1e-99999999999999999999")->text(), "-1");
+    for (const char* text : {"", "-", "1a", "1E400"}) {
+        EXPECT_FALSE(WholeNumber::FloorOf(text).has_value()) << '"' << text << '"';
+    }
 }
 
-TEST(SettingsRules, EveryBoxHasItsOwnFieldAndPartner) {
-    RandomSettings settings;
+// Every box but the focused one holds a number, and every pair keeps its bounds and order.
+void expectValid(const RandomSettings& settings, std::optional<SettingsBox> focused) {
+    const auto value = [&](SettingsBox box) { return WholeNumber::FloorOf(TextOf(settings, box)); };
     for (SettingsBox box : SettingsBoxes()) {
-        TextOf(settings, box) = std::string(BoxName(box));
+        ASSERT_TRUE(box == focused || value(box)) << BoxName(box) << " " << TextOf(settings, box);
     }
-    const std::pair<const std::string*, const char*> fields[] = {
-        {&settings.MinFr, "MinFr"},       {&settings.MaxFr, "MaxFr"},
-        {&settings.MinFRanX, "MinFRanX"}, {&settings.MaxFRanX, "MaxFRanX"},
-        {&settings.MinFRanY, "MinFRanY"}, {&settings.MaxFRanY, "MaxFRanY"},
-        {&settings.MinEn, "MinEn"},       {&settings.MaxEn, "MaxEn"},
-        {&settings.MinNat, "MinNat"},     {&settings.MaxNat, "MaxNat"},
-        {&settings.MinRanX, "MinRanX"},   {&settings.MaxRanX, "MaxRanX"},
-        {&settings.MinRanY, "MinRanY"},   {&settings.MaxRanY, "MaxRanY"},
-    };
-    for (const auto& [field, name] : fields) {
-        EXPECT_EQ(*field, name);
-    }
-    for (SettingsBox box : SettingsBoxes()) {
-        const std::string_view name = BoxName(box);
-        const std::string_view partner = BoxName(PartnerOf(box));
-        EXPECT_EQ(PartnerOf(PartnerOf(box)), box) << name;
-        EXPECT_NE(name.substr(0, 3), partner.substr(0, 3)) << name;
-        EXPECT_EQ(name.substr(3), partner.substr(3)) << name;
-        EXPECT_EQ(IsRangeBox(box), name.find("Ran") != std::string_view::npos) << name;
+    const std::tuple<SettingsBox, int, int, int> pairs[] = {
+        {MinFr, 1, 10, 1},      {MinEn, 1, 30, 1},     {MinNat, 1, 3, 0},    {MinFRanX, 0, 0, 1000},
+        {MinFRanY, 0, 0, 1000}, {MinRanX, 0, 0, 1000}, {MinRanY, 0, 0, 1000}};
+    for (const auto& [minBox, lowest, highest, gap] : pairs) {
+        const auto min = value(minBox), max = value(PartnerOf(minBox));
+        const WholeNumber low(lowest), high(highest), apart(gap);
+        const bool bounded = gap < 1000;
+        ASSERT_TRUE(!bounded || !min || (*min >= low && *min <= high - apart)) << BoxName(minBox);
+        ASSERT_TRUE(!bounded || !max || (*max >= low + apart && *max <= high)) << BoxName(minBox);
+        ASSERT_TRUE(!min || !max || *max - *min >= apart) << BoxName(minBox);
     }
 }
 
-TEST(SettingsRules, OnlyASpaceIsKeptOut) {
-    EXPECT_FALSE(KeepsTypedCharacter(U' '));
-    for (char32_t typed : {U'a', U'-', U'.', U'+', U'E', U'0', U'\u00a0', U'\u00e9'}) {
-        EXPECT_TRUE(KeepsTypedCharacter(typed)) << static_cast<std::uint32_t>(typed);
+// Pasting over a part of a box's text, or dropping text into another, often the partner.
+TEST(SettingsRulesProperty, RandomEditingLeavesValidSettings) {
+    const std::vector<std::string> pieces = {
+        "0",     "1",    "2",     "3",      "5",   "9",    "10",    "20",         "25",
+        "30",    "-",    "+",     ".",      "E",   " ",    "x",     "1E30",       "1E308",
+        "-1E30", "1000", "25000", "-25000", "2.5", "-0.5", "999.9", "99999999999"};
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&](std::size_t count) {
+            return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+        };
+        RandomSettings settings;
+        std::optional<SettingsBox> focused;
+        for (int step = 0; step < 60; ++step) {
+            SettingsBox box = SettingsBoxes()[pick(SettingsBoxCount)];
+            const bool dropped = pick(5) == 0;
+            if (dropped && focused && pick(2) == 0) {
+                box = PartnerOf(*focused);
+            } else if (!dropped && focused != box) {
+                if (focused) {
+                    LeaveBox(settings, *focused);
+                }
+                focused = box;
+            }
+            const std::string text = TextOf(settings, box);
+            const std::size_t from = pick(text.size() + 1);
+            const std::size_t to = dropped ? from : from + pick(text.size() - from + 1);
+            const std::string pasted =
+                pick(3) == 0 ? "" : pieces[pick(pieces.size())] + pieces[pick(pieces.size())];
+            SetBoxText(settings, box, text.substr(0, from) + pasted + text.substr(to));
+            ASSERT_NO_FATAL_FAILURE(expectValid(settings, focused)) << seed << " " << step;
+        }
+        if (focused) {
+            LeaveBox(settings, *focused);
+        }
+        ASSERT_NO_FATAL_FAILURE(expectValid(settings, std::nullopt)) << seed;
     }
 }
 
