@@ -10,9 +10,22 @@
 
 namespace {
 
+// A memory-backed folder where there is one: the writer flushes every file to disk.
 std::string tempPath(const char* what) {
-    return "/tmp/forgeline-fuzz-" + std::to_string(::getpid()) + "-" + what + ".sce";
+    const char* folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    return std::string(folder) + "/forgeline-fuzz-" + std::to_string(::getpid()) + "-" + what +
+           ".sce";
 }
+
+// The two files of a run, removed when the fuzzer exits.
+struct TemporaryFiles {
+    std::string input = tempPath("in");
+    std::string again = tempPath("again");
+    ~TemporaryFiles() {
+        ::unlink(input.c_str());
+        ::unlink(again.c_str());
+    }
+};
 
 void writeBytes(const std::string& path, const std::uint8_t* data, std::size_t size) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -26,8 +39,9 @@ void writeBytes(const std::string& path, const std::uint8_t* data, std::size_t s
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string input = tempPath("in");
-    static const std::string again = tempPath("again");
+    static const TemporaryFiles files;
+    const std::string& input = files.input;
+    const std::string& again = files.again;
     writeBytes(input, data, size);
     const forgeline::ScenarioRead read = forgeline::ReadScenarioSource(input);
     if (read.headerValuesRead > 4 || (read.failure && read.headerValuesRead == 4 &&

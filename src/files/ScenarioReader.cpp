@@ -2,10 +2,25 @@
 #include "files/ScenarioSource.h"
 #include "platform/Platform.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace forgeline {
 namespace {
+
+// Files far beyond any scenario are refused while they are read, before they can exhaust
+// memory or time. The code is fixed, the same on every platform, as no platform has a portable
+// one for this.
+constexpr long TooLargeCode = 7;
+constexpr std::uint64_t ByteLimit = std::uint64_t{64} << 20;
+// Each line held costs memory beyond its bytes: a file of bare line ends within the byte limit
+// would still take gigabytes as force lines.
+constexpr std::size_t ForceLineLimit = std::size_t{1} << 20;
+
+Failure tooLarge(std::string_view over) {
+    return {TooLargeCode,
+            "The file is too large to be a scenario (over " + std::string(over) + ")."};
+}
 
 // Plain ASCII reads the same in every ANSI code page, so most lines need no conversion.
 std::string toText(std::string&& bytes) {
@@ -43,7 +58,7 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
         read.failure = file.failure();
         return read;
     }
-    LineReader lines(**file);
+    LineReader lines(**file, ByteLimit, tooLarge("64 MiB"));
 
     const std::pair<std::string_view, std::string*> labelled[] = {
         {"Name: ", &read.source.Title},
@@ -77,6 +92,10 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
             return read;
         }
         if (!*line) {
+            return read;
+        }
+        if (read.source.Forces.size() == ForceLineLimit) {
+            read.failure = tooLarge(std::to_string(ForceLineLimit) + " force lines");
             return read;
         }
         read.source.Forces.push_back(toText(std::move(**line)));

@@ -146,7 +146,12 @@ RuleOutcome rangeChange(SettingsBox box, std::string_view text, std::string_view
         return keepFocusHere();
     }
     const std::optional<WholeNumber> own = WholeNumber::FloorOf(text);
-    if (!own) {
+    const WholeNumber gap(1000);
+    // A Min within 1000 of the largest value a number may have, or a Max within 1000 of the
+    // smallest, leaves its partner no number to move to: the partner's rule would write a text
+    // that is not numeric, and the pair would never settle.
+    const bool isMin = factsOf(box).isMin;
+    if (!own || !WholeNumber::FloorOf((isMin ? *own + gap : *own - gap).text())) {
         return write("-25000");
     }
     // Until the partner is filled there is nothing to keep apart from.
@@ -154,8 +159,7 @@ RuleOutcome rangeChange(SettingsBox box, std::string_view text, std::string_view
     if (!partner) {
         return {};
     }
-    const WholeNumber gap(1000);
-    if (factsOf(box).isMin) {
+    if (isMin) {
         if (*partner < *own + gap) {
             return write((*partner - gap).text());
         }
