@@ -84,9 +84,9 @@ void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
     // Thirty thousand ships within a second, generous for a debug build on a busy machine.
     QStringList lines;
     const char* const nations[] = {"Federation", "Klingon", "Romulan", "Orion", "Borg"};
-    for (int i = 0; i < 30000; ++i) {
-        lines.append(QString::asprintf("%s X S%d %d %d %d 1 <internal> ()", nations[i % 5], i,
-                                       (i * 7919) % 50001 - 25000, (i * 104729) % 50001 - 25000,
+    for (long long i = 0; i < 30000; ++i) {
+        lines.append(QString::asprintf("%s X S%lld %lld %lld %lld 1 <internal> ()", nations[i % 5],
+                                       i, (i * 7919) % 50001 - 25000, (i * 104729) % 50001 - 25000,
                                        i % 361));
     }
     QElapsedTimer timer;
