@@ -43,11 +43,11 @@ class ScriptedDialogs final : public Dialogs {
   private:
     std::optional<QString> choose(const FileDialogSetup& setup) {
         fileDialogs.push_back(setup);
-        if (paths.empty()) {
-            return std::nullopt;
+        std::optional<QString> path;
+        if (!paths.empty()) {
+            path.swap(paths.front());
+            paths.pop_front();
         }
-        auto path = paths.front();
-        paths.pop_front();
         return path;
     }
 };
