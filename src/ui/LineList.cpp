@@ -55,6 +55,9 @@ void LineList::insert(int row, const QString& line) {
 }
 
 void LineList::remove(int row) {
+    // The view would select the next line in place of a removed selected one, as if the user
+    // had clicked it; no line is selected afterwards instead.
+    selectionModel()->clear();
     model_->removeRows(row, 1);
 }
 

@@ -161,13 +161,6 @@ void frmMain::selectPosition(QComboBox* list, int position) {
     }
 }
 
-void frmMain::removeForceLine(int row) {
-    // The list view would select the next line in place of a removed selected one, as if the
-    // user had clicked it; here no line is selected afterwards.
-    Forces->selectionModel()->clear();
-    Forces->remove(row);
-}
-
 void frmMain::clearShipFields() {
     ship->clear();
     shipname->setText(QStringLiteral("Name"));

@@ -62,7 +62,6 @@ class frmMain : public QMainWindow {
     void setShipButtonsEnabled(bool enabled);
     void selectPosition(QComboBox* list, int position);
     void clearShipFields();
-    void removeForceLine(int row);
     void inform(const std::string& text);
 
     Services services_;

@@ -30,7 +30,7 @@ void frmMain::frmMain_EditShip_Click() {
         inform(*decision.message);
     }
     if (decision.newLine) {
-        removeForceLine(decision.index);
+        Forces->remove(decision.index);
         Forces->insert(decision.index, FromCore(*decision.newLine));
     }
     setShipButtonsEnabled(false);
@@ -38,7 +38,7 @@ void frmMain::frmMain_EditShip_Click() {
 
 void frmMain::frmMain_RemShip_Click() {
     if (const int selected = Forces->selectedRow(); selected != NoSelection) {
-        removeForceLine(selected);
+        Forces->remove(selected);
     }
     setShipButtonsEnabled(false);
     refreshShipCount();
