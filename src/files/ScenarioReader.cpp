@@ -58,6 +58,7 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
         read.failure = file.failure();
         return read;
     }
+    read.opened = true;
     LineReader lines(**file, ByteLimit, tooLarge("64 MiB"));
 
     const std::pair<std::string_view, std::string*> labelled[] = {

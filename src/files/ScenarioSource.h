@@ -25,9 +25,11 @@ Status WriteScenarioSource(const std::string& path, const ScenarioSource& source
 
 // What a read delivered, in file order: the first `headerValuesRead` of title, summary,
 // description and objective, then the force lines read. On a failure the values delivered
-// before it are kept, so a caller can show them.
+// before it are kept, so a caller can show them; `opened` tells a file that failed part way
+// from one that could not be opened at all.
 struct ScenarioRead {
     ScenarioSource source;
+    bool opened = false;
     int headerValuesRead = 0;
     std::optional<Failure> failure;
 };

@@ -49,6 +49,7 @@ TEST(ScenarioReader, ShortFilesFailAtTheFirstMissingLineKeepingWhatWasRead) {
         folder.write("short.sce", text);
         const ScenarioRead read = ReadScenarioSource(folder.file("short.sce"));
         EXPECT_EQ(read.failure, (Failure{62, "Input past end of file"})) << count;
+        EXPECT_TRUE(read.opened);
         EXPECT_EQ(read.headerValuesRead, std::min(count, 4)) << count;
         EXPECT_EQ(read.source.Title, count >= 1 ? "T" : "");
         EXPECT_EQ(read.source.Objective, count >= 4 ? "O" : "");
@@ -67,6 +68,7 @@ TEST(ScenarioReader, MissingFileAndFolderFailWithThePlatformsCode) {
     for (const auto& [name, failure] : rows) {
         const ScenarioRead read = ReadScenarioSource(folder.file(name));
         EXPECT_EQ(read.failure, failure) << name;
+        EXPECT_FALSE(read.opened) << name;
         EXPECT_EQ(read.headerValuesRead, 0) << name;
     }
 }

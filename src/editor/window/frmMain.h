@@ -56,6 +56,10 @@ class frmMain : public QMainWindow {
     void guardNumberBox(QLineEdit* box, EditorBox rule);
     void keepMenuShortcutsOverBoxes();
 
+    // Shows the scenario of the file, or keeps the editor as it is when the file cannot be
+    // opened at all; a failure is reported either way.
+    void openScenario(const QString& path);
+
     ShipEntry shipEntry() const;
     ScenarioSource scenario() const;
     void refreshShipCount();

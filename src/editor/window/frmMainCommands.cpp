@@ -1,5 +1,6 @@
 #include "editor/CommandMessages.h"
 #include "editor/CompileChecks.h"
+#include "editor/OpenedScenario.h"
 #include "editor/window/frmMain.h"
 #include "platform/Platform.h"
 #include "ui/Dialogs.h"
@@ -45,26 +46,23 @@ void frmMain::frmMain_mnuOpen_Click() {
     if (!path) {
         return;
     }
-    Forces->clear();
-    const ScenarioRead read = ReadScenarioSource(ToCore(*path));
-    const int texts = read.headerValuesRead;
-    if (texts > 0) {
-        SCE->setText(FromCore(read.source.Title));
+    openScenario(*path);
+}
+
+void frmMain::openScenario(const QString& path) {
+    const OpenedScenario opened = OpenScenarioFile(ToCore(path));
+    if (opened.shown) {
+        const ScenarioSource& source = *opened.shown;
+        SCE->setText(FromCore(source.Title));
+        Summary->setText(FromCore(source.Summary));
+        Description->setPlainText(FromCore(source.Description));
+        Objective->setPlainText(FromCore(source.Objective));
+        Forces->clear();
+        Forces->appendAll(FromCore(source.Forces));
+        refreshShipCount();
     }
-    if (texts > 1) {
-        Summary->setText(FromCore(read.source.Summary));
-    }
-    if (texts > 2) {
-        Description->setPlainText(FromCore(read.source.Description));
-    }
-    if (texts > 3) {
-        Objective->setPlainText(FromCore(read.source.Objective));
-    }
-    Forces->appendAll(FromCore(read.source.Forces));
-    // Also after a failure: the list was emptied, and the count must not show the old one.
-    refreshShipCount();
-    if (read.failure) {
-        inform(FileFailureMessage(*read.failure));
+    if (opened.message) {
+        inform(*opened.message);
     }
 }
 

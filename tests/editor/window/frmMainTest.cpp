@@ -388,18 +388,23 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     QVERIFY(!open.confirmOverwrite && save.confirmOverwrite);
     QCOMPARE(editor.forces()->count(), 2);
 
-    // Open fills what it could read and empties the forces, but leaves the ship being edited.
+    // A file that cannot be opened changes nothing; one that fails part way is shown with what
+    // it did not reach empty. Neither touches the ship being edited.
     editor.dialogs.shown.clear();
     editor.run({"click 0"});
     const QString shipBeingEdited = editor.entry();
+    editor.folder.write("two-lines.sce", "Name: Two\r\nSummary: lines\r\n");
     editor.dialogs.paths = {editor.path("missing.sce"), Data + "four-lines.sce",
-                            Data + "editor-long-title.sce"};
+                            editor.path("two-lines.sce"), Data + "editor-long-title.sce"};
     editor.run({"menu mnuOpen"});
-    QCOMPARE(editor.texts("SCE shipCount"), "..|0");
+    QCOMPARE(editor.texts("SCE shipCount"), "..|2");
+    QCOMPARE(editor.forces()->count(), 2);
+    editor.run({"menu mnuOpen"});
+    QCOMPARE(editor.texts("SCE Summary Description Objective shipCount"),
+             "Four|Only four lines|here|and no more|0");
     QCOMPARE(editor.forces()->count(), 0);
     editor.run({"menu mnuOpen"});
-    QCOMPARE(editor.texts("SCE Summary Description Objective"),
-             "Four|Only four lines|here|and no more");
+    QCOMPARE(editor.texts("SCE Summary Description Objective"), "Two|lines||");
     // Text from a file is never cut to what may be typed.
     editor.run({"menu mnuOpen"});
     QCOMPARE(editor.texts("SCE Summary Objective shipCount"),
@@ -407,7 +412,7 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     QCOMPARE(
         editor.dialogs.shown,
         QStringList({QString::fromStdString(FileFailureMessage(PlatformFailures().missingFile)),
-                     "62 - Input past end of file"}));
+                     "62 - Input past end of file", "62 - Input past end of file"}));
     QCOMPARE(editor.entry(), shipBeingEdited);
     // New empties the scenario but keeps the choices.
     editor.run({"click 0", "set X -", "menu mnuNew"});
@@ -422,7 +427,8 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     editor.run({"menu mnuSave", "menu mnuSave"});
     QCOMPARE(editor.folder.read("empty.sce"),
              ReadWholeFile(FORGELINE_TEST_DATA "/editor-empty.sce"));
-    QCOMPARE(editor.files(), QStringList({"copy.sce", "empty.sce", "Patrol.sco", "plain"}));
+    QCOMPARE(editor.files(),
+             QStringList({"copy.sce", "empty.sce", "Patrol.sco", "plain", "two-lines.sce"}));
     editor.run({"menu mnuOpen", "menu mnuSave", "menu mnuSave"});
     QCOMPARE(editor.folder.read("copy.sce"), ReadWholeFile(FORGELINE_TEST_DATA "/patrol.sce"));
     QCOMPARE(editor.dialogs.shown, QStringList({QString::fromStdString(
