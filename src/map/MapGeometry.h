@@ -29,6 +29,8 @@ inline constexpr double LoneShipHalfExtent = 500;
 // Pixels per game unit the view may take.
 inline constexpr double MinScale = 1e-300;
 inline constexpr double MaxScale = 1e4;
+// Length of a ship's heading arrow in pixels.
+inline constexpr double ArrowLength = 20;
 
 // The world area that holds every ship with a margin; around the origin when there are none.
 MapArea FitArea(const std::vector<MapShip>& ships);

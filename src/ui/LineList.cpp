@@ -54,6 +54,10 @@ void LineList::insert(int row, const QString& line) {
     model_->setData(model_->index(row), line);
 }
 
+void LineList::replace(int row, const QString& line) {
+    model_->setData(model_->index(row), line);
+}
+
 void LineList::remove(int row) {
     // The view would select the next line in place of a removed selected one, as if the user
     // had clicked it; no line is selected afterwards instead.

@@ -22,6 +22,8 @@ class LineList : public QListView {
     void append(const QString& line);
     void appendAll(const QStringList& lines);
     void insert(int row, const QString& line);
+    // Changes the line in place: its selection stays.
+    void replace(int row, const QString& line);
     // Removes the line and leaves no line selected.
     void remove(int row);
     void clear();

@@ -77,9 +77,22 @@ void MapFollowsEditorTest::mapFollowsTheFormInFront() {
     }
     QVERIFY(generator != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(generator));
-    generator->findChild<LineList*>(QStringLiteral("Forces"))
-        ->append(QStringLiteral("Orion Raider Blade x 600 45 1 <internal> ()"));
+    auto* proposal = generator->findChild<LineList*>(QStringLiteral("Forces"));
+    const QStringList proposed = {QStringLiteral("Orion Raider Blade x 600 45 1 <internal> ()"),
+                                  QStringLiteral("Orion Raider Axe 0 600 45 1 <internal> ()")};
+    proposal->appendAll(proposed);
     QCOMPARE(note->text(), QStringLiteral("1 ship not shown"));
+
+    // Its lines are a proposal: a drag on one of its ships pans, and keys turn nothing.
+    proposal->selectRow(1);
+    const QPoint axe = viewPointOf(view, 0, 600);
+    QTest::mousePress(view, Qt::LeftButton, Qt::ShiftModifier, axe);
+    QTest::mouseMove(view, axe + QPoint(30, 30));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::ShiftModifier, axe + QPoint(30, 30));
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_BracketLeft);
+    QCOMPARE(proposal->lines(), proposed);
+    QCOMPARE(viewPointOf(view, 0, 600), axe + QPoint(30, 30));
     generator->close();
     QTRY_COMPARE(note->text(), QString());
 }

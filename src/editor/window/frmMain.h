@@ -3,6 +3,7 @@
 #include "editor/EditorRules.h"
 #include "editor/ShipEditing.h"
 #include "files/ScenarioSource.h"
+#include "map/MapEdits.h"
 #include "ui/Services.h"
 
 #include <QMainWindow>
@@ -47,6 +48,7 @@ class frmMain : public QMainWindow {
     void frmMain_mnuLoad_Click();
     void frmMain_mnuRandom_Click();
     void frmMain_mnuMap_Click();
+    void frmMain_Map_ShipChanged(int row, const forgeline::ShipChange& change, int gesture);
 
   private:
     void buildControls(QWidget* client);
@@ -67,6 +69,9 @@ class frmMain : public QMainWindow {
     void selectPosition(QComboBox* list, int position);
     void clearShipFields();
     void inform(const std::string& text);
+    // Puts a line moved or turned on the map in place, and into the entry fields when it is the
+    // line loaded there.
+    void placeMovedLine(int row, const QString& line);
 
     Services services_;
 

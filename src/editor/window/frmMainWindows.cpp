@@ -37,6 +37,7 @@ void frmMain::frmMain_mnuMap_Click() {
         map_ = new TacticalMap();
         map_->setAttribute(Qt::WA_DeleteOnClose);
         new MapFollower(map_, Forces);
+        connect(map_, &TacticalMap::shipChanged, this, &frmMain::frmMain_Map_ShipChanged);
     }
     bringToFront(map_);
 }

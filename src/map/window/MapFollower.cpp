@@ -7,6 +7,12 @@
 #include <QItemSelectionModel>
 
 namespace forgeline {
+namespace {
+
+// Beyond this many changed rows, drawing the whole list anew is cheaper than row by row.
+constexpr int ManyRows = 64;
+
+} // namespace
 
 MapFollower::MapFollower(TacticalMap* map, LineList* editorForces)
     : QObject(map), map_(map), editorForces_(editorForces) {
@@ -44,8 +50,10 @@ void MapFollower::follow(LineList* forces) {
         connect(model, &QAbstractItemModel::rowsInserted, this, &MapFollower::redraw));
     connections_.push_back(
         connect(model, &QAbstractItemModel::rowsRemoved, this, &MapFollower::redraw));
-    connections_.push_back(
-        connect(model, &QAbstractItemModel::dataChanged, this, &MapFollower::redraw));
+    connections_.push_back(connect(model, &QAbstractItemModel::dataChanged, this,
+                                   [this](const QModelIndex& first, const QModelIndex& last) {
+                                       redrawRows(first.row(), last.row());
+                                   }));
     connections_.push_back(
         connect(forces->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
             if (map_ && followed_) {
@@ -57,12 +65,26 @@ void MapFollower::follow(LineList* forces) {
         followed_ = nullptr;
         follow(editorForces_);
     }));
+    // Only the editor's lines are the user's to change; the generator's are a proposal.
+    map_->setEditable(forces == editorForces_);
     redraw();
 }
 
 void MapFollower::redraw() {
     if (map_ && followed_) {
         map_->showLines(followed_->lines(), followed_->selectedRow());
+    }
+}
+
+void MapFollower::redrawRows(int first, int last) {
+    if (!map_ || !followed_) {
+        return;
+    }
+    if (last - first >= ManyRows) {
+        return redraw();
+    }
+    for (int row = first; row <= last; ++row) {
+        map_->showLine(row, followed_->line(row));
     }
 }
 

@@ -11,7 +11,8 @@ class LineList;
 class TacticalMap;
 
 // Keeps the map on the force list of whichever of the program's forms is active, and on the
-// editor's list when no other form is. Clicks on the map select lines of the editor's list.
+// editor's list when no other form is. Clicks on the map select lines of the editor's list,
+// and only the editor's list may be edited on the map.
 class MapFollower : public QObject {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ class MapFollower : public QObject {
     void followActiveWindow();
     void follow(LineList* forces);
     void redraw();
+    void redrawRows(int first, int last);
     void selectInEditor(int row);
 
     QPointer<TacticalMap> map_;

@@ -5,6 +5,7 @@
 #include "ui/Text.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -13,10 +14,12 @@
 namespace forgeline {
 namespace {
 
-constexpr qreal ArrowLength = 20;
 constexpr qreal ArrowHead = 5;
 constexpr double ClickRadius = 8;
 constexpr double WheelStep = 1.25;
+constexpr qreal HandleRadius = 4;
+// Pixels the view moves for a panning key.
+constexpr double PanStep = 40;
 // Beyond this many ships in view the antialiasing costs more than it shows.
 constexpr std::size_t SmoothShipLimit = 2000;
 
@@ -24,11 +27,16 @@ QPointF toQt(MapPoint point) {
     return {point.x, point.y};
 }
 
+MapPoint fromQt(QPoint point) {
+    return {double(point.x()), double(point.y())};
+}
+
 } // namespace
 
 MapView::MapView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void MapView::setShips(std::vector<MapShip> ships, int selectedRow) {
@@ -39,8 +47,35 @@ void MapView::setShips(std::vector<MapShip> ships, int selectedRow) {
     update();
 }
 
+bool MapView::placeShip(int row, std::optional<MapShip> ship) {
+    auto at =
+        std::lower_bound(ships_.begin(), ships_.end(), row,
+                         [](const MapShip& placed, int wanted) { return placed.row < wanted; });
+    const bool wasShown = at != ships_.end() && at->row == row;
+    if (ship) {
+        ship->row = row;
+        if (wasShown) {
+            *at = std::move(*ship);
+        } else {
+            ships_.insert(at, std::move(*ship));
+        }
+    } else if (wasShown) {
+        ships_.erase(at);
+    }
+    update();
+    return wasShown;
+}
+
 void MapView::setSelectedRow(int row) {
+    if (row != selectedRow_) {
+        keyRun_ = KeyRun::None;
+    }
     selectedRow_ = row;
+    update();
+}
+
+void MapView::setEditable(bool editable) {
+    editable_ = editable;
     update();
 }
 
@@ -128,6 +163,12 @@ void MapView::paintShips(QPainter& painter) const {
     if (selected != nullptr) {
         DrawSelection(painter, selected->second);
         drawShip(*selected->first, selected->second);
+        if (editable_) {
+            const MapPoint tip = HandleInView(*selected->first, transform_);
+            painter.setPen(QPen(Qt::black, 1.5));
+            painter.setBrush(Qt::white);
+            painter.drawEllipse(toQt(tip), HandleRadius, HandleRadius);
+        }
     }
     if (NamesFit(inView.size(), width(), height())) {
         painter.setPen(Qt::black);
@@ -152,6 +193,19 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
     dragging_ = false;
     pressedAt_ = lastAt_ = event->position().toPoint();
+    grip_ = {};
+    keyRun_ = KeyRun::None;
+    ++gesture_;
+    if (!editable_) {
+        return;
+    }
+    grip_ = GripAt(ships_, selectedRow_, transform_, fromQt(pressedAt_), ClickRadius);
+    if (const MapShip* ship = FindShip(ships_, grip_.row)) {
+        gripped_ = *ship;
+        if (event->modifiers() & Qt::ShiftModifier) {
+            grip_.grip = MapGrip::Handle;
+        }
+    }
 }
 
 void MapView::mouseMoveEvent(QMouseEvent* event) {
@@ -161,10 +215,31 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     dragging_ = true;
-    transform_.pan(at.x() - lastAt_.x(), at.y() - lastAt_.y());
-    lastAt_ = at;
-    userMoved_ = true;
-    update();
+    dragTo(at);
+}
+
+void MapView::dragTo(QPoint at) {
+    switch (grip_.grip) {
+    case MapGrip::None:
+        transform_.pan(at.x() - lastAt_.x(), at.y() - lastAt_.y());
+        lastAt_ = at;
+        userMoved_ = true;
+        update();
+        break;
+    case MapGrip::Body: {
+        const double step = snap_ ? GridStep(transform_, width(), height()) : 0;
+        const MapPoint from = transform_.toWorld(fromQt(pressedAt_));
+        const MapPoint to = transform_.toWorld(fromQt(at));
+        emit shipChanged(grip_.row, DraggedPosition(gripped_, from, to, step), gesture_);
+        break;
+    }
+    case MapGrip::Handle:
+        if (const auto heading =
+                DraggedHeading(transform_.toView({gripped_.x, gripped_.y}), fromQt(at), snap_)) {
+            emit shipChanged(grip_.row, {std::nullopt, std::nullopt, *heading}, gesture_);
+        }
+        break;
+    }
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event) {
@@ -172,6 +247,8 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         return QWidget::mouseReleaseEvent(event);
     }
     pressed_ = false;
+    // Whatever follows is a new step.
+    ++gesture_;
     if (dragging_) {
         return;
     }
@@ -180,6 +257,93 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     if (row >= 0) {
         emit shipClicked(row);
     }
+}
+
+void MapView::keyPressEvent(QKeyEvent* event) {
+    if (!editByKey(event) && !viewByKey(event)) {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool MapView::editByKey(const QKeyEvent* event) {
+    const MapShip* ship = FindShip(ships_, selectedRow_);
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!editable_ || ship == nullptr || (modifiers & ~Qt::ShiftModifier)) {
+        return false;
+    }
+    const bool unit = modifiers & Qt::ShiftModifier;
+    const double step = unit ? 1 : GridStep(transform_, width(), height());
+    const bool snap = snap_ && !unit;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int direction = event->key() == Qt::Key_Right ? 1 : -1;
+        emitChange(ship->row, {SteppedValue(ship->x, direction, step, snap), {}, {}}, KeyRun::Move);
+        return true;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        // World +Y is up on the screen.
+        const int direction = event->key() == Qt::Key_Up ? 1 : -1;
+        emitChange(ship->row, {{}, SteppedValue(ship->y, direction, step, snap), {}}, KeyRun::Move);
+        return true;
+    }
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BracketRight: {
+        const int direction = event->key() == Qt::Key_BracketRight ? 1 : -1;
+        const long long heading = SteppedValue(ship->heading, direction, TurnStep, snap_);
+        emitChange(ship->row, {{}, {}, NormalHeading(double(heading))}, KeyRun::Turn);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MapView::emitChange(int row, const ShipChange& change, KeyRun run) {
+    if (run != keyRun_) {
+        keyRun_ = run;
+        ++gesture_;
+    }
+    emit shipChanged(row, change, gesture_);
+}
+
+bool MapView::viewByKey(const QKeyEvent* event) {
+    const MapPoint centre{width() / 2.0, height() / 2.0};
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        transform_.zoomAbout(centre, WheelStep);
+        break;
+    case Qt::Key_Minus:
+        transform_.zoomAbout(centre, 1 / WheelStep);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (!control) {
+            return false;
+        }
+        transform_.pan(event->key() == Qt::Key_Left ? PanStep : -PanStep, 0);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!control) {
+            return false;
+        }
+        transform_.pan(0, event->key() == Qt::Key_Up ? PanStep : -PanStep);
+        break;
+    default:
+        return false;
+    }
+    userMoved_ = true;
+    update();
+    return true;
+}
+
+void MapView::focusOutEvent(QFocusEvent* event) {
+    keyRun_ = KeyRun::None;
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace forgeline

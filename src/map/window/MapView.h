@@ -1,16 +1,21 @@
 #pragma once
 
+#include "map/MapEdits.h"
 #include "map/MapGeometry.h"
 #include "map/MapShips.h"
 
 #include <QPoint>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 namespace forgeline {
 
 // The painted map: grid, axis ticks and one marker, arrow and name per ship. Wheel zooms about
-// the cursor, dragging pans, a click on a marker reports its row.
+// the cursor, dragging empty space pans, a click on a marker reports its row. When editable, a
+// drag on a marker moves its ship, a drag on the selected ship's handle (or a Shift+drag) turns
+// it, and keys move and turn the selected ship; the view only reports these, the owner of the
+// lines applies them.
 class MapView : public QWidget {
     Q_OBJECT
 
@@ -19,11 +24,19 @@ class MapView : public QWidget {
 
     // New ships fit the view anew; a user's zoom and pan are dropped.
     void setShips(std::vector<MapShip> ships, int selectedRow);
+    // One row's ship changed, or left the map (nothing); zoom and pan stay. Whether the row was
+    // on the map before.
+    bool placeShip(int row, std::optional<MapShip> ship);
     void setSelectedRow(int row);
+    void setEditable(bool editable);
+    bool isEditable() const { return editable_; }
+    void setSnap(bool snap) { snap_ = snap; }
     const MapTransform& transform() const { return transform_; }
 
   signals:
     void shipClicked(int row);
+    // Edits with the same gesture number belong to one drag or one run of key presses.
+    void shipChanged(int row, const forgeline::ShipChange& change, int gesture);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,22 +45,37 @@ class MapView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    enum class KeyRun { None, Move, Turn };
+
     void fit();
     void paintGrid(QPainter& painter) const;
     void paintShips(QPainter& painter) const;
+    void dragTo(QPoint at);
+    bool editByKey(const QKeyEvent* event);
+    bool viewByKey(const QKeyEvent* event);
+    void emitChange(int row, const ShipChange& change, KeyRun run);
 
     std::vector<MapShip> ships_;
     int selectedRow_ = -1;
     MapTransform transform_;
+    bool editable_ = false;
+    bool snap_ = false;
     // Until the user zooms or pans, the view refits when it is resized.
     bool userMoved_ = false;
     bool pressed_ = false;
-    // A press that moved beyond the drag distance pans and is no click.
+    // A press that moved beyond the drag distance is no click.
     bool dragging_ = false;
     QPoint pressedAt_;
     QPoint lastAt_;
+    // What the press took hold of, and that ship as it was then.
+    MapHit grip_;
+    MapShip gripped_;
+    int gesture_ = 0;
+    KeyRun keyRun_ = KeyRun::None;
 };
 
 } // namespace forgeline

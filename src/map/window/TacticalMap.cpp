@@ -6,6 +6,7 @@
 #include "model/ShipCatalogue.h"
 #include "ui/Text.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,9 +55,6 @@ TacticalMap::TacticalMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     view_ = new MapView(this);
     view_->setObjectName(QStringLiteral("mapView"));
     view_->setAccessibleName(QStringLiteral("Map of the forces"));
-    view_->setAccessibleDescription(
-        QStringLiteral("Ships at their X and Y positions; wheel zooms, dragging pans, clicking a "
-                       "ship selects its line"));
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(view_, 1);
@@ -64,6 +62,9 @@ TacticalMap::TacticalMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(900, 620);
 
     connect(view_, &MapView::shipClicked, this, &TacticalMap::lineClicked);
+    connect(view_, &MapView::shipChanged, this, &TacticalMap::shipChanged);
+    connect(snap_, &QCheckBox::toggled, view_, &MapView::setSnap);
+    describe();
 }
 
 QWidget* TacticalMap::buildLegend() {
@@ -87,6 +88,11 @@ QWidget* TacticalMap::buildLegend() {
     heading->setWordWrap(true);
     column->addWidget(heading);
 
+    snap_ = new QCheckBox(QStringLiteral("Snap to grid"), legend);
+    snap_->setObjectName(QStringLiteral("snapToGrid"));
+    snap_->setAccessibleName(snap_->text());
+    column->addWidget(snap_);
+
     note_ = new QLabel(legend);
     note_->setObjectName(QStringLiteral("notShown"));
     note_->setAccessibleName(QStringLiteral("Lines not shown"));
@@ -98,12 +104,60 @@ QWidget* TacticalMap::buildLegend() {
 
 void TacticalMap::showLines(const QStringList& lines, int selectedRow) {
     MapShips shown = ShipsForMap(ToCore(lines));
-    note_->setText(FromCore(NotShownText(shown.notShown)));
+    lines_ = lines;
+    selectedRow_ = selectedRow;
+    notShown_ = shown.notShown;
+    showNotShown();
     view_->setShips(std::move(shown.ships), selectedRow);
+    describe();
+}
+
+void TacticalMap::showLine(int row, const QString& line) {
+    if (row < 0 || row >= lines_.size()) {
+        return;
+    }
+    lines_[row] = line;
+    MapShips shown = ShipsForMap({ToCore(line)});
+    const bool isShown = !shown.ships.empty();
+    const bool wasShown = view_->placeShip(
+        row, isShown ? std::optional<MapShip>(std::move(shown.ships.front())) : std::nullopt);
+    notShown_ += int(wasShown) - int(isShown);
+    showNotShown();
+    if (row == selectedRow_) {
+        describe();
+    }
 }
 
 void TacticalMap::setSelectedRow(int row) {
+    selectedRow_ = row;
     view_->setSelectedRow(row);
+    describe();
+}
+
+void TacticalMap::setEditable(bool editable) {
+    view_->setEditable(editable);
+    describe();
+}
+
+void TacticalMap::showNotShown() {
+    note_->setText(FromCore(NotShownText(notShown_)));
+}
+
+void TacticalMap::describe() {
+    const QString selected = selectedRow_ >= 0 && selectedRow_ < lines_.size()
+                                 ? FromCore(SelectionDescription(ToCore(lines_[selectedRow_])))
+                                 : QStringLiteral("No ship selected");
+    const QString use =
+        view_->isEditable()
+            ? QStringLiteral("dragging a ship moves it, dragging its handle or Shift+dragging "
+                             "turns it, arrow keys move the selected ship (Shift: one unit), [ "
+                             "and ] turn it, + and - zoom, Ctrl+arrow keys pan")
+            : QStringLiteral("wheel or + and - zoom, dragging or Ctrl+arrow keys pan, clicking a "
+                             "ship selects its line");
+    view_->setAccessibleDescription(selected +
+                                    QStringLiteral(". Ships at their X and Y "
+                                                   "positions; ") +
+                                    use);
 }
 
 } // namespace forgeline

@@ -1,0 +1,146 @@
+#include "map/MapEdits.h"
+
+#include "map/MapTicks.h"
+#include "model/ForceLine.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace forgeline {
+
+long long WholeUnits(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    const double whole = std::round(value);
+    if (whole <= double(LowestWhole)) {
+        return LowestWhole;
+    }
+    if (whole >= double(HighestWhole)) {
+        return HighestWhole;
+    }
+    return static_cast<long long>(whole);
+}
+
+std::string WholeNumberText(long long value) {
+    return std::to_string(value);
+}
+
+std::optional<std::string> WithShipChange(std::string_view line, const ShipChange& change) {
+    // Start and end of the pieces up to the heading, found by the same single-space cut as
+    // every reader of the line makes.
+    constexpr auto Heading = static_cast<std::size_t>(ForceField::Heading);
+    std::array<std::size_t, Heading + 2> starts{};
+    std::size_t pieces = 1;
+    for (std::size_t at = 0; pieces < starts.size(); ++pieces) {
+        at = line.find(' ', at);
+        if (at == std::string_view::npos) {
+            break;
+        }
+        starts[pieces] = ++at;
+    }
+    if (pieces <= Heading) {
+        return std::nullopt;
+    }
+    if (pieces == Heading + 1) {
+        starts[Heading + 1] = line.size() + 1;
+    }
+    std::string result(line.substr(0, starts[static_cast<std::size_t>(ForceField::X)]));
+    const std::optional<long long>* numbers[] = {&change.x, &change.y, &change.heading};
+    for (std::size_t i = 0; i < std::size(numbers); ++i) {
+        const std::size_t field = static_cast<std::size_t>(ForceField::X) + i;
+        if (i > 0) {
+            result += ' ';
+        }
+        if (*numbers[i]) {
+            result += WholeNumberText(**numbers[i]);
+        } else {
+            result += line.substr(starts[field], starts[field + 1] - 1 - starts[field]);
+        }
+    }
+    if (starts[Heading + 1] <= line.size()) {
+        result += line.substr(starts[Heading + 1] - 1);
+    }
+    return result;
+}
+
+long long NormalHeading(double degrees) {
+    if (!std::isfinite(degrees)) {
+        return 0;
+    }
+    const double whole = std::round(std::fmod(degrees, 360.0));
+    return static_cast<long long>(whole < 0 ? whole + 360 : whole) % 360;
+}
+
+namespace {
+
+double snapped(double value, double step) {
+    return step > 0 ? std::round(value / step) * step : value;
+}
+
+} // namespace
+
+ShipChange DraggedPosition(const MapShip& ship, MapPoint pressed, MapPoint now, double snapStep) {
+    return {WholeUnits(snapped(ship.x + (now.x - pressed.x), snapStep)),
+            WholeUnits(snapped(ship.y + (now.y - pressed.y), snapStep)), std::nullopt};
+}
+
+std::optional<long long> DraggedHeading(MapPoint ship, MapPoint cursor, bool snap) {
+    const double dx = cursor.x - ship.x;
+    const double dy = cursor.y - ship.y;
+    if (dx * dx + dy * dy < 1) {
+        return std::nullopt;
+    }
+    // The view's y grows downwards, so up is -dy and clockwise is +dx.
+    const double degrees = std::atan2(dx, -dy) * 180 / std::numbers::pi;
+    return NormalHeading(snapped(degrees, snap ? TurnStep : 0));
+}
+
+long long SteppedValue(double value, int direction, double step, bool snap) {
+    if (!snap) {
+        return WholeUnits(value + direction * step);
+    }
+    const double steps = value / step;
+    const double next = direction > 0 ? std::floor(steps) + 1 : std::ceil(steps) - 1;
+    return WholeUnits(next * step);
+}
+
+double GridStep(const MapTransform& transform, double width, double height) {
+    return std::max(TickStep(std::min(width, height) / transform.scale()), 1.0);
+}
+
+const MapShip* FindShip(const std::vector<MapShip>& ships, int row) {
+    const auto found =
+        std::lower_bound(ships.begin(), ships.end(), row,
+                         [](const MapShip& ship, int wanted) { return ship.row < wanted; });
+    return found != ships.end() && found->row == row ? &*found : nullptr;
+}
+
+MapPoint HandleInView(const MapShip& ship, const MapTransform& transform) {
+    const MapPoint at = transform.toView({ship.x, ship.y});
+    const MapPoint way = HeadingInView(ship.heading);
+    return {at.x + way.x * ArrowLength, at.y + way.y * ArrowLength};
+}
+
+MapHit GripAt(const std::vector<MapShip>& ships, int selectedRow, const MapTransform& transform,
+              MapPoint view, double radius) {
+    if (const MapShip* selected = FindShip(ships, selectedRow)) {
+        const MapPoint tip = HandleInView(*selected, transform);
+        if (std::hypot(tip.x - view.x, tip.y - view.y) <= radius) {
+            return {selectedRow, MapGrip::Handle};
+        }
+    }
+    const int row = ShipAt(ships, transform, view, radius);
+    return row < 0 ? MapHit{} : MapHit{row, MapGrip::Body};
+}
+
+std::string SelectionDescription(std::string_view line) {
+    const std::vector<std::string> pieces = SplitForceLine(line);
+    return "Selected ship " + ForcePiece(pieces, ForceField::Name) + " at X " +
+           ForcePiece(pieces, ForceField::X) + ", Y " + ForcePiece(pieces, ForceField::Y) +
+           ", heading " + ForcePiece(pieces, ForceField::Heading);
+}
+
+} // namespace forgeline

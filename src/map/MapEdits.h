@@ -1,0 +1,78 @@
+#pragma once
+
+#include "map/MapGeometry.h"
+#include "map/MapShips.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forgeline {
+
+// The numbers a move or turn on the map gives one force line; a field left empty keeps its
+// text.
+struct ShipChange {
+    std::optional<long long> x;
+    std::optional<long long> y;
+    std::optional<long long> heading;
+
+    friend bool operator==(const ShipChange&, const ShipChange&) = default;
+};
+
+// Whole units as every reader of the files takes them: within a 32-bit signed integer.
+inline constexpr long long LowestWhole = -2147483648LL;
+inline constexpr long long HighestWhole = 2147483647LL;
+// "[" and "]" turn by this many degrees.
+inline constexpr int TurnStep = 15;
+
+// Nearest whole number (halves away from zero), held within the whole units readers take.
+long long WholeUnits(double value);
+
+// The decimal text of a whole number: "-" for negatives only, no "+", point or padding.
+std::string WholeNumberText(long long value);
+
+// The line with X, Y and heading replaced as the change says; every other byte stays. Nothing
+// for a line too short to hold those fields.
+std::optional<std::string> WithShipChange(std::string_view line, const ShipChange& change);
+
+// A heading in whole degrees 0 to 359.
+long long NormalHeading(double degrees);
+
+// Where a ship dragged from `pressed` to `now` (world points) lands: kept at the offset it was
+// grabbed by, in whole units, or on the nearest multiple of `snapStep` when that is above zero.
+ShipChange DraggedPosition(const MapShip& ship, MapPoint pressed, MapPoint now, double snapStep);
+
+// The heading that points from the ship to the cursor, both in view co-ordinates, in whole
+// degrees, or to the nearest TurnStep when snapping; nothing while the cursor is on the ship.
+std::optional<long long> DraggedHeading(MapPoint ship, MapPoint cursor, bool snap);
+
+// One step along an axis (direction +1 or -1): by `step` in whole units, or, when snapping, to
+// the next multiple of `step` that way.
+long long SteppedValue(double value, int direction, double step, bool snap);
+
+// The grid step of the view in whole units, at least one.
+double GridStep(const MapTransform& transform, double width, double height);
+
+// The ship of a row, or none when the row is not on the map. Ships are in row order.
+const MapShip* FindShip(const std::vector<MapShip>& ships, int row);
+
+enum class MapGrip { None, Body, Handle };
+
+struct MapHit {
+    int row = -1;
+    MapGrip grip = MapGrip::None;
+};
+
+// The tip of the ship's heading arrow in the view, where its turning handle sits.
+MapPoint HandleInView(const MapShip& ship, const MapTransform& transform);
+
+// What a press at the view point takes hold of: the selected ship's handle before any marker,
+// then the nearest marker within the radius.
+MapHit GripAt(const std::vector<MapShip>& ships, int selectedRow, const MapTransform& transform,
+              MapPoint view, double radius);
+
+// How a screen reader names the selected line: its name, position and heading as written.
+std::string SelectionDescription(std::string_view line);
+
+} // namespace forgeline
