@@ -1,4 +1,5 @@
 #include "files/ScenarioSource.h"
+#include "files/StorableText.h"
 #include "platform/Platform.h"
 
 #include <string_view>
@@ -12,24 +13,9 @@ constexpr std::string_view LineEnd = "\r\n";
 // hold, is refused before the file is touched. The field's name is only worded on a refusal.
 template <typename Name>
 std::optional<Failure> encodeValue(const Name& what, std::string_view value, std::string& out) {
-    bool ascii = true;
-    for (const char c : value) {
-        if (c == '\r' || c == '\n') {
-            return Failure{-1, "The " + what() +
-                                   " holds a line break, which a scenario file cannot hold."};
-        }
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (const auto why = AppendStorable(value, out)) {
+        return Failure{-1, UnstorableMessage(what(), *why)};
     }
-    if (ascii) {
-        out += value;
-        return std::nullopt;
-    }
-    const auto bytes = platform::Utf8ToAnsi(value);
-    if (!bytes) {
-        return Failure{-1,
-                       "The " + what() + " holds a character that a scenario file cannot hold."};
-    }
-    out += *bytes;
     return std::nullopt;
 }
 

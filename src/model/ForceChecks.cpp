@@ -10,10 +10,14 @@ bool IsEntryComplete(int nationPosition, int classPosition, int markerPosition,
            markerPosition != NoSelection;
 }
 
+std::optional<std::string_view> NameForClash(std::string_view line) {
+    return FindForcePiece(line, ForceField::Name);
+}
+
 bool IsNameTaken(const std::vector<std::string>& forceLines, std::string_view name) {
     for (const std::string& line : forceLines) {
         // A line too short to have a name clashes with nothing, not even an empty name.
-        if (FindForcePiece(line, ForceField::Name) == name) {
+        if (NameForClash(line) == name) {
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@ inline constexpr int NoSelection = -1;
 // numbers are not part of the test.
 bool IsEntryComplete(int nationPosition, int classPosition, int markerPosition,
                      std::string_view name);
+
+// The name a line carries for the clash test, or nothing for a line too short to have one.
+std::optional<std::string_view> NameForClash(std::string_view line);
 
 // Some line's name piece equals the candidate exactly (case-sensitive, untrimmed).
 bool IsNameTaken(const std::vector<std::string>& forceLines, std::string_view name);

@@ -1,5 +1,7 @@
 #include "model/ShipCatalogue.h"
 
+#include <algorithm>
+
 namespace forgeline {
 
 const std::vector<Nation>& Nations() {
@@ -20,6 +22,20 @@ const std::vector<std::string>& ClassesForNation(int nationCode) {
         return none;
     }
     return classes[static_cast<std::size_t>(nationCode)];
+}
+
+std::optional<int> NationCode(std::string_view name) {
+    for (const Nation& nation : Nations()) {
+        if (nation.name == name) {
+            return nation.code;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsClassOfNation(int nationCode, std::string_view shipClass) {
+    const std::vector<std::string>& classes = ClassesForNation(nationCode);
+    return std::find(classes.begin(), classes.end(), shipClass) != classes.end();
 }
 
 const std::vector<std::string>& ControllerMarkers() {
