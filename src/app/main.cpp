@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "editor/window/frmMain.h"
 #include "files/FolderToolchain.h"
 #include "platform/Platform.h"
@@ -7,6 +8,15 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("forgeline"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FORGELINE_VERSION));
+    forgeline::CommandLine commandLine(argc, argv);
+    if (!commandLine.wantsWindow()) {
+        // No window, so no display either: the check runs in scripts and on servers.
+        QCoreApplication app(argc, argv);
+        return commandLine.runWithoutWindow();
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(forgeline::ProgramTitle));
     QApplication::setFont(forgeline::WindowFont());
@@ -16,5 +26,8 @@ int main(int argc, char* argv[]) {
     forgeline::QtDialogs dialogs;
     forgeline::frmMain window({folder, &toolchain, &dialogs});
     window.show();
+    if (commandLine.fileToOpen()) {
+        window.openScenario(*commandLine.fileToOpen());
+    }
     return QApplication::exec();
 }

@@ -47,6 +47,7 @@ frmMain::frmMain(Services services, QWidget* parent)
     connectHandlers();
     keepMenuShortcutsOverBoxes();
     GiveAccessibleNames(this);
+    setAcceptDrops(true);
 }
 
 void frmMain::connectHandlers() {
@@ -110,6 +111,9 @@ void frmMain::keepMenuShortcutsOverBoxes() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (takeFileDrag(event)) {
+        return true;
+    }
     // A focused text box claims some key sequences for itself (Ctrl+A selects all); the menu's
     // shortcuts go to the menu wherever the focus stands.
     if (event->type() == QEvent::ShortcutOverride) {

@@ -28,8 +28,15 @@ class frmMain : public QMainWindow {
   public:
     explicit frmMain(Services services, QWidget* parent = nullptr);
 
+    // Open without its dialog, also for the file named on the command line or dropped on the
+    // window: shows the scenario of the file, or keeps the editor as it is when the file cannot
+    // be opened at all; a failure is reported either way.
+    void openScenario(const std::string& path);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private slots:
     void frmMain_AddShip_Click();
@@ -49,6 +56,7 @@ class frmMain : public QMainWindow {
     void frmMain_mnuRandom_Click();
     void frmMain_mnuMap_Click();
     void frmMain_Map_ShipChanged(int row, const forgeline::ShipChange& change, int gesture);
+    void frmMain_mnuCheck_Click();
 
   private:
     void buildControls(QWidget* client);
@@ -57,10 +65,8 @@ class frmMain : public QMainWindow {
     void guardTyping(QWidget* box, EditorBox rule);
     void guardNumberBox(QLineEdit* box, EditorBox rule);
     void keepMenuShortcutsOverBoxes();
-
-    // Shows the scenario of the file, or keeps the editor as it is when the file cannot be
-    // opened at all; a failure is reported either way.
-    void openScenario(const QString& path);
+    // A file dragged over a text box is the editor's to open, not text for the box.
+    bool takeFileDrag(QEvent* event);
 
     ShipEntry shipEntry() const;
     ScenarioSource scenario() const;

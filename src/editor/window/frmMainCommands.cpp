@@ -46,11 +46,11 @@ void frmMain::frmMain_mnuOpen_Click() {
     if (!path) {
         return;
     }
-    openScenario(*path);
+    openScenario(ToCore(*path));
 }
 
-void frmMain::openScenario(const QString& path) {
-    const OpenedScenario opened = OpenScenarioFile(ToCore(path));
+void frmMain::openScenario(const std::string& path) {
+    const OpenedScenario opened = OpenScenarioFile(path);
     if (opened.shown) {
         const ScenarioSource& source = *opened.shown;
         SCE->setText(FromCore(source.Title));

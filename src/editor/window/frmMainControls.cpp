@@ -137,6 +137,8 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuRandom_Click);
     item(scene, "mnuMap", "&Tactical Map", QKeySequence(Qt::CTRL | Qt::Key_M),
          &frmMain::frmMain_mnuMap_Click);
+    item(scene, "mnuCheck", "Check &Scenario", QKeySequence(Qt::Key_F7),
+         &frmMain::frmMain_mnuCheck_Click);
 }
 
 } // namespace forgeline

@@ -1,0 +1,89 @@
+#include "ExpectedFailures.h"
+#include "TestFolder.h"
+
+#include <QtTest>
+
+using namespace forgeline::testing;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The built program in the folder, with no display at hand: the check must not need one.
+Run runProgram(const QString& folder, const QStringList& arguments) {
+    QProcess program;
+    program.setProgram(QStringLiteral(FORGELINE_PROGRAM));
+    program.setArguments(arguments);
+    program.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QLatin1String(name));
+    }
+    program.setProcessEnvironment(environment);
+    program.start();
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void exitStatusAndOutputOfEachRoad();
+};
+
+void CommandLineTest::exitStatusAndOutputOfEachRoad() {
+    TestFolder folder;
+    const std::string header = "Name: Patrol\r\nSummary: \r\nDescription: \r\nObjective: \r\n"
+                               "Code: <internal>\r\nForces: \r\n";
+    folder.write("clean.sce", header + "Federation Destroyer Hornet 0 0 90 2 <player> ()\r\n");
+    folder.write("bad.sce", header + "Federation Destroyer Hornet 0 0 90 - <player> ()\r\n" +
+                                "Klingon BC Hornet 1 2 3 4 <internal>\r\n");
+    folder.write("short.sce", "Name: Short\r\n");
+    const QString badLines = "bad.sce:7: The warp \"-\" is not a number.\n"
+                             "bad.sce:8: The line has 8 fields; a force line has nine.\n"
+                             "bad.sce:8: The line does not end in \" ()\".\n"
+                             "bad.sce:8: The name \"Hornet\" is already used on line 7.\n";
+    const QString missing = QString::fromStdString(PlatformFailures().missingFile.description);
+    const QString tryHelp = "Try 'forgeline --help' for more information.\n";
+
+    const struct {
+        QStringList arguments;
+        int status;
+        QString out;
+        QString err;
+    } rows[] = {
+        {{"--check", "clean.sce"}, 0, "", ""},
+        {{"clean.sce", "--check", "bad.sce"}, 1, badLines, ""},
+        {{"--check", "missing.sce", "short.sce", "bad.sce"},
+         2,
+         badLines,
+         "forgeline: missing.sce: " + missing + "\nforgeline: short.sce: Input past end of file\n"},
+        {{"--version"}, 0, "forgeline 1.1\n", ""},
+        {{"--check"}, 2, "", "forgeline: --check needs at least one file.\n" + tryHelp},
+        {{"a.sce", "b.sce"}, 2, "", "forgeline: the editor opens one file at a time.\n" + tryHelp},
+        {{"--frobnicate"}, 2, "", "forgeline: Unknown option 'frobnicate'.\n" + tryHelp},
+    };
+    for (const auto& row : rows) {
+        const Run run = runProgram(QString::fromStdString(folder.path()), row.arguments);
+        QCOMPARE(run.err, row.err);
+        QCOMPARE(run.out, row.out);
+        QCOMPARE(run.status, row.status);
+    }
+
+    const Run help = runProgram(QString::fromStdString(folder.path()), {"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith("Usage: ") && help.out.contains("--check"));
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"

@@ -1,0 +1,86 @@
+#include "ScriptedDialogs.h"
+#include "TestFolder.h"
+#include "check/window/frmCheck.h"
+#include "editor/window/frmMain.h"
+#include "files/FolderToolchain.h"
+#include "ui/LineList.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace forgeline;
+using namespace forgeline::testing;
+
+class CheckWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void droppedFileOpensAndItsProblemsSelectTheirLines();
+};
+
+namespace {
+
+// What the check window lists once opened, after choosing the row given (-1 for none).
+QStringList checkChoosing(frmMain& editor, int row) {
+    QStringList listed;
+    QTimer::singleShot(0, [&listed, row] {
+        auto* check = qobject_cast<frmCheck*>(QApplication::activeModalWidget());
+        if (!check) {
+            return;
+        }
+        auto* problems = check->findChild<QListWidget*>(QStringLiteral("Problems"));
+        for (int i = 0; i < problems->count(); ++i) {
+            listed << problems->item(i)->text();
+        }
+        problems->setCurrentRow(row);
+        check->reject();
+    });
+    editor.findChild<QAction*>(QStringLiteral("mnuCheck"))->trigger();
+    return listed;
+}
+
+} // namespace
+
+void CheckWindowTest::droppedFileOpensAndItsProblemsSelectTheirLines() {
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    FolderToolchain toolchain(folder.path());
+    frmMain editor({folder.path(), &toolchain, &dialogs});
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+
+    // A Linux file name need not be UTF-8: the dropped address must still reach its bytes.
+    const std::string name = "Patrol \xFF.sce";
+    folder.write(name, "Name: Patrol\r\nSummary: \r\nDescription: \r\nObjective: \r\n"
+                       "Code: <internal>\r\nForces: \r\n"
+                       "Federation Destroyer Hornet 0 0 90 2 <player> ()\r\n"
+                       "Klingon BC Korg 1500 -200 270 3 <internal> ()\r\n"
+                       "Romulan WE Hornet 5 5 0 1 <internal> ()\r\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(folder.file(name)).toPercentEncoding("/"))});
+    data.setText(QStringLiteral("not for the title box"));
+    auto* title = editor.findChild<QLineEdit*>(QStringLiteral("SCE"));
+    const QPoint middle = title->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(title, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(title, &drop);
+    auto* forces = editor.findChild<LineList*>(QStringLiteral("Forces"));
+    QTRY_COMPARE(forces->count(), 3);
+    QCOMPARE(title->text(), "Patrol");
+    QVERIFY(dialogs.shown.isEmpty());
+
+    QCOMPARE(checkChoosing(editor, 0),
+             QStringList({"Line 9: The name \"Hornet\" is already used on line 7."}));
+    QCOMPARE(forces->selectedRow(), 2);
+    QCOMPARE(editor.findChild<QComboBox*>(QStringLiteral("Nation"))->currentText(), "Romulan");
+    QVERIFY(editor.findChild<QPushButton*>(QStringLiteral("EditShip"))->isEnabled());
+
+    forces->remove(2);
+    QCOMPARE(checkChoosing(editor, -1), QStringList({"No problems found."}));
+}
+
+QTEST_MAIN(CheckWindowTest)
+#include "CheckWindowTest.moc"
