@@ -1,5 +1,6 @@
 // Renders each window of Forgeline with a sample scenario into PNG files, for the README.
 // Usage: forgeline_screenshots <output folder>; run under a display (xvfb-run) for real fonts.
+#include "check/window/frmCheck.h"
 #include "editor/window/frmMain.h"
 #include "files/FolderToolchain.h"
 #include "files/ScenarioSource.h"
@@ -93,6 +94,13 @@ int main(int argc, char* argv[]) {
     frmMain editor(services);
     fillEditor(editor);
     save(&editor, output, "editor.png");
+
+    ScenarioSource spoilt = Patrol;
+    spoilt.Forces.push_back("Klingon Dreadnought Korg 5200 800 -");
+    spoilt.Forces.push_back("Romulan BC Talon 3000 x1 180 2 <internal> ()");
+    frmCheck check(
+        CheckScenario(spoilt), [](int) {}, &editor);
+    save(&check, output, "check.png");
 
     frmPlay browser(services);
     control<LineList>(&browser, "Scenarios")->selectRow(1);
