@@ -95,6 +95,7 @@ std::vector<Problem> CheckScenario(const ScenarioSource& source) {
     // Keyed by the name Add Ship's clash test compares, so a name found twice here is one
     // Add Ship would refuse.
     std::unordered_map<std::string_view, int> firstLineOfName;
+    firstLineOfName.reserve(source.Forces.size());
     for (std::size_t i = 0; i < source.Forces.size(); ++i) {
         const std::string& text = source.Forces[i];
         const int line = ForceLineNumber(i);
