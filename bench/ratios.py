@@ -26,7 +26,9 @@ TIMED = [
     ("Browser: list 10 000 .sco files", "BM_BrowserListing/10000",
      "directory_iterator read", "BM_DirectoryReadBaseline/10000", None),
     ("Map: show and draw 30 000 ships", "BM_TacticalMapDraw/30000",
-     "ShipsForMap alone", "BM_MapParseBaseline/30000", None),
+     "ShipsForMap alone", "BM_MapParseBaseline/30000", 5),
+    ("Map: one frame of dragging one of 30 000 ships", "BM_MapDragFrame/30000",
+     "bare QPainter pass, 30 000 markers", "BM_MarkerPassBaseline/30000", 3),
 ]
 
 FLEET = "BM_GenerateForces"

@@ -23,12 +23,32 @@ constexpr double PanStep = 40;
 // Beyond this many ships in view the antialiasing costs more than it shows.
 constexpr std::size_t SmoothShipLimit = 2000;
 
+constexpr int NoRow = -1;
+const QColor ArrowColour(0x30, 0x30, 0x30);
+const QPointF NameOffset(SelectionRadius + 2, 4);
+
 QPointF toQt(MapPoint point) {
     return {point.x, point.y};
 }
 
 MapPoint fromQt(QPoint point) {
     return {double(point.x()), double(point.y())};
+}
+
+// The shaft and the two strokes of the head, which point back 150 degrees either side.
+void addArrow(std::vector<QLineF>& lines, QPointF at, double heading, bool withHead) {
+    const MapPoint way = HeadingInView(heading);
+    const QPointF tip = at + QPointF(way.x, way.y) * ArrowLength;
+    constexpr double Cos = -0.86602540378443865;
+    constexpr double Sin = 0.5;
+    lines.emplace_back(at, tip);
+    if (!withHead) {
+        return;
+    }
+    lines.emplace_back(tip, tip + QPointF(way.x * Cos - way.y * Sin, way.x * Sin + way.y * Cos) *
+                                      ArrowHead);
+    lines.emplace_back(tip, tip + QPointF(way.x * Cos + way.y * Sin, -way.x * Sin + way.y * Cos) *
+                                      ArrowHead);
 }
 
 } // namespace
@@ -44,7 +64,7 @@ void MapView::setShips(std::vector<MapShip> ships, int selectedRow) {
     selectedRow_ = selectedRow;
     userMoved_ = false;
     fit();
-    update();
+    changed();
 }
 
 bool MapView::placeShip(int row, std::optional<MapShip> ship) {
@@ -62,7 +82,11 @@ bool MapView::placeShip(int row, std::optional<MapShip> ship) {
     } else if (wasShown) {
         ships_.erase(at);
     }
-    update();
+    if (row == movingRow()) {
+        update();
+    } else {
+        changed();
+    }
     return wasShown;
 }
 
@@ -71,12 +95,12 @@ void MapView::setSelectedRow(int row) {
         keyRun_ = KeyRun::None;
     }
     selectedRow_ = row;
-    update();
+    changed();
 }
 
 void MapView::setEditable(bool editable) {
     editable_ = editable;
-    update();
+    changed();
 }
 
 void MapView::fit() {
@@ -88,13 +112,43 @@ void MapView::resizeEvent(QResizeEvent* event) {
     if (!userMoved_) {
         fit();
     }
+    still_ = QPixmap();
+}
+
+void MapView::changed() {
+    still_ = QPixmap();
+    update();
+}
+
+int MapView::movingRow() const {
+    return pressed_ && dragging_ && grip_.grip != MapGrip::None ? grip_.row : NoRow;
 }
 
 void MapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const int moving = movingRow();
+    if (moving == NoRow) {
+        still_ = QPixmap();
+        paintScene(painter, NoRow);
+        return;
+    }
+    if (still_.isNull()) {
+        still_ = QPixmap(size() * devicePixelRatio());
+        still_.setDevicePixelRatio(devicePixelRatio());
+        QPainter stillPainter(&still_);
+        paintScene(stillPainter, moving);
+    }
+    painter.drawPixmap(0, 0, still_);
+    if (const MapShip* ship = FindShip(ships_, moving)) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintShip(painter, *ship, toQt(transform_.toView({ship->x, ship->y})), namesShown_);
+    }
+}
+
+void MapView::paintScene(QPainter& painter, int skipRow) const {
     painter.fillRect(rect(), Qt::white);
     paintGrid(painter);
-    paintShips(painter);
+    paintShips(painter, skipRow);
 }
 
 void MapView::paintGrid(QPainter& painter) const {
@@ -120,7 +174,7 @@ void MapView::paintGrid(QPainter& painter) const {
     }
 }
 
-void MapView::paintShips(QPainter& painter) const {
+void MapView::paintShips(QPainter& painter, int skipRow) const {
     const QRectF visible =
         QRectF(rect()).adjusted(-ArrowLength, -ArrowLength, ArrowLength, ArrowLength);
     std::vector<std::pair<const MapShip*, QPointF>> inView;
@@ -131,50 +185,70 @@ void MapView::paintShips(QPainter& painter) const {
             inView.emplace_back(&ship, at);
         }
     }
-    painter.setRenderHint(QPainter::Antialiasing, inView.size() <= SmoothShipLimit);
+    namesShown_ = NamesFit(inView.size(), width(), height());
+    const bool smooth = inView.size() <= SmoothShipLimit;
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
 
+    // In a crowd the arrows lose their heads, which are too small to tell apart there, and a
+    // thin pen draws them line by line instead of as outlines to fill.
     std::vector<QLineF> arrows;
     arrows.reserve(3 * inView.size());
     for (const auto& [ship, at] : inView) {
-        const QLineF shaft(at, at + toQt(HeadingInView(ship->heading)) * ArrowLength);
-        arrows.push_back(shaft);
-        for (const qreal turn : {150.0, -150.0}) {
-            arrows.push_back(
-                QLineF::fromPolar(ArrowHead, shaft.angle() + turn).translated(shaft.p2()));
+        if (ship->row != skipRow) {
+            addArrow(arrows, at, ship->heading, smooth);
         }
     }
-    painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.5));
+    painter.setPen(QPen(ArrowColour, smooth ? 1.5 : 1));
     painter.drawLines(arrows.data(), static_cast<int>(arrows.size()));
 
-    const auto drawShip = [&painter](const MapShip& ship, QPointF at) {
-        DrawMarker(painter, ship.nation, at, MarkerRadius);
-        if (ship.player) {
-            DrawPlayerRing(painter, at);
-        }
-    };
+    const qreal ratio = painter.device()->devicePixelRatioF();
     const std::pair<const MapShip*, QPointF>* selected = nullptr;
     for (const auto& placed : inView) {
-        drawShip(*placed.first, placed.second);
-        if (placed.first->row == selectedRow_) {
-            selected = &placed;
+        const MapShip& ship = *placed.first;
+        if (ship.row == skipRow) {
+            continue;
         }
+        if (ship.row == selectedRow_) {
+            selected = &placed;
+            continue;
+        }
+        painter.drawPixmap(placed.second - QPointF(SpriteHalf, SpriteHalf),
+                           MarkerSprite(ship.nation, ship.player, ratio));
     }
     // On top of the crowd, so the selection shows however dense the map.
     if (selected != nullptr) {
-        DrawSelection(painter, selected->second);
-        drawShip(*selected->first, selected->second);
-        if (editable_) {
-            const MapPoint tip = HandleInView(*selected->first, transform_);
-            painter.setPen(QPen(Qt::black, 1.5));
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(toQt(tip), HandleRadius, HandleRadius);
-        }
+        paintShip(painter, *selected->first, selected->second, false);
     }
-    if (NamesFit(inView.size(), width(), height())) {
+    if (namesShown_) {
         painter.setPen(Qt::black);
         for (const auto& [ship, at] : inView) {
-            painter.drawText(at + QPointF(SelectionRadius + 2, 4), FromCore(ship->name));
+            if (ship->row != skipRow) {
+                painter.drawText(at + NameOffset, FromCore(ship->name));
+            }
         }
+    }
+}
+
+void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const {
+    std::vector<QLineF> arrow;
+    addArrow(arrow, at, ship.heading, true);
+    painter.setPen(QPen(ArrowColour, 1.5));
+    painter.drawLines(arrow.data(), static_cast<int>(arrow.size()));
+    if (ship.row == selectedRow_) {
+        DrawSelection(painter, at);
+    }
+    painter.drawPixmap(
+        at - QPointF(SpriteHalf, SpriteHalf),
+        MarkerSprite(ship.nation, ship.player, painter.device()->devicePixelRatioF()));
+    if (ship.row == selectedRow_ && editable_) {
+        const MapPoint tip = HandleInView(ship, transform_);
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(toQt(tip), HandleRadius, HandleRadius);
+    }
+    if (named) {
+        painter.setPen(Qt::black);
+        painter.drawText(at + NameOffset, FromCore(ship.name));
     }
 }
 
@@ -182,7 +256,7 @@ void MapView::wheelEvent(QWheelEvent* event) {
     const QPointF at = event->position();
     transform_.zoomAbout({at.x(), at.y()}, std::pow(WheelStep, event->angleDelta().y() / 120.0));
     userMoved_ = true;
-    update();
+    changed();
     event->accept();
 }
 
@@ -224,7 +298,7 @@ void MapView::dragTo(QPoint at) {
         transform_.pan(at.x() - lastAt_.x(), at.y() - lastAt_.y());
         lastAt_ = at;
         userMoved_ = true;
-        update();
+        changed();
         break;
     case MapGrip::Body: {
         const double step = snap_ ? GridStep(transform_, width(), height()) : 0;
@@ -250,6 +324,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
     // Whatever follows is a new step.
     ++gesture_;
     if (dragging_) {
+        changed();
         return;
     }
     const QPointF at = event->position();
@@ -337,7 +412,7 @@ bool MapView::viewByKey(const QKeyEvent* event) {
         return false;
     }
     userMoved_ = true;
-    update();
+    changed();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "map/MapGeometry.h"
 #include "map/MapShips.h"
 
+#include <QPixmap>
 #include <QPoint>
 #include <QWidget>
 #include <optional>
@@ -52,8 +53,14 @@ class MapView : public QWidget {
     enum class KeyRun { None, Move, Turn };
 
     void fit();
+    // Something drawn changed: the picture kept for a drag is stale.
+    void changed();
+    // The row whose ship is being dragged, or -1.
+    int movingRow() const;
+    void paintScene(QPainter& painter, int skipRow) const;
     void paintGrid(QPainter& painter) const;
-    void paintShips(QPainter& painter) const;
+    void paintShips(QPainter& painter, int skipRow) const;
+    void paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const;
     void dragTo(QPoint at);
     bool editByKey(const QKeyEvent* event);
     bool viewByKey(const QKeyEvent* event);
@@ -76,6 +83,10 @@ class MapView : public QWidget {
     MapShip gripped_;
     int gesture_ = 0;
     KeyRun keyRun_ = KeyRun::None;
+    // While a ship is dragged, everything else stays as drawn here and only the ship is drawn
+    // anew on each move.
+    QPixmap still_;
+    mutable bool namesShown_ = false;
 };
 
 } // namespace forgeline

@@ -1,6 +1,9 @@
 #include "map/window/MarkerStyle.h"
 
 #include <QPainter>
+#include <QtMath>
+#include <map>
+#include <tuple>
 
 namespace forgeline {
 namespace {
@@ -84,6 +87,25 @@ void DrawSelection(QPainter& painter, QPointF centre) {
     painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
     painter.setBrush(Selection);
     painter.drawEllipse(centre, SelectionRadius, SelectionRadius);
+}
+
+const QPixmap& MarkerSprite(int nation, bool player, qreal pixelRatio) {
+    static std::map<std::tuple<int, bool, qreal>, QPixmap> sprites;
+    QPixmap& sprite = sprites[{nation, player, pixelRatio}];
+    if (sprite.isNull()) {
+        const int side = qCeil(2 * SpriteHalf * pixelRatio);
+        sprite = QPixmap(side, side);
+        sprite.setDevicePixelRatio(pixelRatio);
+        sprite.fill(Qt::transparent);
+        QPainter painter(&sprite);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPointF centre(SpriteHalf, SpriteHalf);
+        DrawMarker(painter, nation, centre, MarkerRadius);
+        if (player) {
+            DrawPlayerRing(painter, centre);
+        }
+    }
+    return sprite;
 }
 
 } // namespace forgeline

@@ -21,4 +21,9 @@ inline constexpr qreal SelectionRadius = 13;
 void DrawPlayerRing(QPainter& painter, QPointF centre);
 void DrawSelection(QPainter& painter, QPointF centre);
 
+// A ship's marker, with the player's ring when it is the player's, drawn once and kept: a
+// crowd of ships is then one copy of a small picture each. Its centre is the ship's place.
+const QPixmap& MarkerSprite(int nation, bool player, qreal pixelRatio);
+inline constexpr qreal SpriteHalf = PlayerRingRadius + 2;
+
 } // namespace forgeline
