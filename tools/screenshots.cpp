@@ -4,6 +4,7 @@
 #include "editor/window/frmMain.h"
 #include "files/FolderToolchain.h"
 #include "files/ScenarioSource.h"
+#include "map/window/MapView.h"
 #include "map/window/TacticalMap.h"
 #include "platform/Platform.h"
 #include "play/window/frmPlay.h"
@@ -13,10 +14,12 @@
 #include "ui/WindowFont.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -72,6 +75,32 @@ void fillEditor(frmMain& editor) {
     forces->selectRow(2);
 }
 
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The editor's map halfway through dragging the selected Klingon flagship south-west.
+void saveMove(frmMain& editor, const QString& folder) {
+    editor.findChild<QAction*>(QStringLiteral("mnuMap"))->trigger();
+    MapView* view = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        view = view ? view : window->findChild<MapView*>(QStringLiteral("mapView"));
+    }
+    view->window()->resize(720, 560);
+    QApplication::processEvents();
+    const MapPoint korg = view->transform().toView({4000, 1500});
+    const QPoint from(qRound(korg.x), qRound(korg.y));
+    sendMouse(view, QEvent::MouseButtonPress, from);
+    for (int step = 1; step <= 4; ++step) {
+        sendMouse(view, QEvent::MouseMove, from + QPoint(-25, 20) * step);
+    }
+    save(view->window(), folder, "map-move.png");
+    sendMouse(view, QEvent::MouseButtonRelease, from + QPoint(-100, 80));
+    view->window()->close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -94,6 +123,7 @@ int main(int argc, char* argv[]) {
     frmMain editor(services);
     fillEditor(editor);
     save(&editor, output, "editor.png");
+    saveMove(editor, output);
 
     ScenarioSource spoilt = Patrol;
     spoilt.Forces.push_back("Klingon Dreadnought Korg 5200 800 -");

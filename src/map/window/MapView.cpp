@@ -230,13 +230,13 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
 }
 
 void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const {
+    if (ship.row == selectedRow_) {
+        DrawSelection(painter, at);
+    }
     std::vector<QLineF> arrow;
     addArrow(arrow, at, ship.heading, true);
     painter.setPen(QPen(ArrowColour, 1.5));
     painter.drawLines(arrow.data(), static_cast<int>(arrow.size()));
-    if (ship.row == selectedRow_) {
-        DrawSelection(painter, at);
-    }
     painter.drawPixmap(
         at - QPointF(SpriteHalf, SpriteHalf),
         MarkerSprite(ship.nation, ship.player, painter.device()->devicePixelRatioF()));
