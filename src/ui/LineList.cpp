@@ -73,6 +73,29 @@ void LineList::setLines(const QStringList& lines) {
     model_->setStringList(lines);
 }
 
+QStringList LineList::replaceLines(int row, int count, const QStringList& lines) {
+    selectionModel()->clear();
+    if (row == 0 && count == this->count()) {
+        // The whole list changes hands without a copy of its lines.
+        QStringList taken = model_->stringList();
+        model_->setStringList(lines);
+        return taken;
+    }
+    QStringList taken = model_->stringList().mid(row, count);
+    if (count == lines.size()) {
+        for (int i = 0; i < count; ++i) {
+            model_->setData(model_->index(row + i), lines[i]);
+        }
+        return taken;
+    }
+    model_->removeRows(row, count);
+    model_->insertRows(row, static_cast<int>(lines.size()));
+    for (int i = 0; i < lines.size(); ++i) {
+        model_->setData(model_->index(row + i), lines[i]);
+    }
+    return taken;
+}
+
 int LineList::selectedRow() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
@@ -88,6 +111,16 @@ void LineList::selectRow(int row) {
         return;
     }
     selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void LineList::showSelected(int row) {
+    const QSignalBlocker quiet(this);
+    if (row < 0 || row >= count()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
+    scrollTo(model_->index(row));
 }
 
 } // namespace forgeline

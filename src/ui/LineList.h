@@ -28,12 +28,18 @@ class LineList : public QListView {
     void remove(int row);
     void clear();
     void setLines(const QStringList& lines);
+    // Puts the lines in place of the `count` lines from `row`, leaves no line selected, and
+    // gives back the lines taken out.
+    QStringList replaceLines(int row, int count, const QStringList& lines);
 
     // The selected row, or -1.
     int selectedRow() const;
     // Selects the row (-1 selects none); emits lineSelected also when the row was already
     // selected, as a click on it would.
     void selectRow(int row);
+    // Selects the row (-1 selects none) as a step of the history left it, without emitting
+    // lineSelected: the entry fields keep what they hold.
+    void showSelected(int row);
 
   signals:
     void lineSelected(int row);

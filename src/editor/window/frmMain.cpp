@@ -1,5 +1,6 @@
 #include "editor/window/frmMain.h"
 
+#include "editor/window/EditorHistory.h"
 #include "ui/AccessibleNames.h"
 #include "ui/BoxEvents.h"
 #include "ui/Dialogs.h"
@@ -9,9 +10,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -43,6 +46,9 @@ frmMain::frmMain(Services services, QWidget* parent)
     SizeClientInTwips(client, 8430, 3975);
 
     buildControls(client);
+    history_ = new EditorHistory(
+        {SCE, Summary, Description, Objective, Forces, EditShip, RemShip},
+        [this] { refreshShipCount(); }, this);
     buildMenus();
     connectHandlers();
     keepMenuShortcutsOverBoxes();
@@ -114,19 +120,59 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (takeFileDrag(event)) {
         return true;
     }
-    // A focused text box claims some key sequences for itself (Ctrl+A selects all); the menu's
-    // shortcuts go to the menu wherever the focus stands.
-    if (event->type() == QEvent::ShortcutOverride) {
+    // A focused text box claims some key sequences for itself (Ctrl+A selects all, Ctrl+Z undoes
+    // its own typing); the menu's shortcuts go to the menu wherever the focus stands. A key of a
+    // disabled item (Undo with nothing to undo) reaches no box either.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : findChildren<QAction*>()) {
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed &&
-                action->isEnabled()) {
+            if (!action->shortcuts().contains(pressed)) {
+                continue;
+            }
+            if (event->type() == QEvent::KeyPress || action->isEnabled()) {
                 event->ignore();
                 return true;
             }
         }
     }
+    if (event->type() == QEvent::ContextMenu &&
+        showBoxMenu(watched, static_cast<QContextMenuEvent*>(event)->pos())) {
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// A text box's own menu, with the scenario's Undo and Redo in place of the box's.
+bool frmMain::showBoxMenu(QObject* watched, const QPoint& at) {
+    QMenu* menu = nullptr;
+    QWidget* shownOn = nullptr;
+    if (auto* line = qobject_cast<QLineEdit*>(watched)) {
+        menu = line->createStandardContextMenu();
+        shownOn = line;
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(watched->parent())) {
+        menu = plain->createStandardContextMenu(at);
+        shownOn = plain->viewport();
+    }
+    if (!menu) {
+        return false;
+    }
+    for (QAction* own : menu->actions()) {
+        // Qt names the box's own items from 6.6 on; before, only their captions tell them.
+        const QString caption = own->text().section(QLatin1Char('\t'), 0, 0);
+        const char* scenarios =
+            own->objectName() == QLatin1String("edit-undo") || caption == QLatin1String("&Undo")
+                ? "mnuUndo"
+            : own->objectName() == QLatin1String("edit-redo") || caption == QLatin1String("&Redo")
+                ? "mnuRedo"
+                : nullptr;
+        if (scenarios) {
+            menu->insertAction(own, findChild<QAction*>(QLatin1String(scenarios)));
+            menu->removeAction(own);
+        }
+    }
+    menu->exec(shownOn->mapToGlobal(at));
+    delete menu;
+    return true;
 }
 
 ShipEntry frmMain::shipEntry() const {

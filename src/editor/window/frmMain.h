@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace forgeline {
 
+class EditorHistory;
 class LineList;
 class TacticalMap;
 class frmRandom;
@@ -67,6 +68,7 @@ class frmMain : public QMainWindow {
     void keepMenuShortcutsOverBoxes();
     // A file dragged over a text box is the editor's to open, not text for the box.
     bool takeFileDrag(QEvent* event);
+    bool showBoxMenu(QObject* watched, const QPoint& at);
 
     ShipEntry shipEntry() const;
     ScenarioSource scenario() const;
@@ -100,6 +102,8 @@ class frmMain : public QMainWindow {
     QPushButton* EditShip = nullptr;
     QPushButton* Compile = nullptr;
     QLineEdit* shipCount = nullptr;
+
+    EditorHistory* history_ = nullptr;
 
     // The one generator and the one map, while they are open.
     QPointer<frmRandom> random_;

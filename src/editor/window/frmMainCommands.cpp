@@ -1,6 +1,7 @@
 #include "editor/CommandMessages.h"
 #include "editor/CompileChecks.h"
 #include "editor/OpenedScenario.h"
+#include "editor/window/EditorHistory.h"
 #include "editor/window/frmMain.h"
 #include "platform/Platform.h"
 #include "ui/Dialogs.h"
@@ -30,13 +31,15 @@ class BusyCursor {
 } // namespace
 
 void frmMain::frmMain_mnuNew_Click() {
-    SCE->clear();
-    Summary->clear();
-    Description->clear();
-    Objective->clear();
-    Forces->clear();
-    clearShipFields();
-    refreshShipCount();
+    history_->record(QStringLiteral("New Scenario"), [this] {
+        SCE->clear();
+        Summary->clear();
+        Description->clear();
+        Objective->clear();
+        Forces->clear();
+        clearShipFields();
+        refreshShipCount();
+    });
 }
 
 void frmMain::frmMain_mnuOpen_Click() {
@@ -52,14 +55,16 @@ void frmMain::frmMain_mnuOpen_Click() {
 void frmMain::openScenario(const std::string& path) {
     const OpenedScenario opened = OpenScenarioFile(path);
     if (opened.shown) {
-        const ScenarioSource& source = *opened.shown;
-        SCE->setText(FromCore(source.Title));
-        Summary->setText(FromCore(source.Summary));
-        Description->setPlainText(FromCore(source.Description));
-        Objective->setPlainText(FromCore(source.Objective));
-        Forces->clear();
-        Forces->appendAll(FromCore(source.Forces));
-        refreshShipCount();
+        history_->record(QStringLiteral("Open Scenario"), [this, &opened] {
+            const ScenarioSource& source = *opened.shown;
+            SCE->setText(FromCore(source.Title));
+            Summary->setText(FromCore(source.Summary));
+            Description->setPlainText(FromCore(source.Description));
+            Objective->setPlainText(FromCore(source.Objective));
+            Forces->clear();
+            Forces->appendAll(FromCore(source.Forces));
+            refreshShipCount();
+        });
     }
     if (opened.message) {
         inform(*opened.message);

@@ -1,3 +1,4 @@
+#include "editor/window/EditorHistory.h"
 #include "editor/window/OneLineTextEdit.h"
 #include "editor/window/frmMain.h"
 #include "model/ShipCatalogue.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace forgeline {
 namespace {
@@ -128,6 +130,18 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuOpen_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuDash1"));
     item(file, "mnuExit", "&Exit", QKeySequence(), &frmMain::frmMain_mnuExit_Click);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = history_->stack()->createUndoAction(edit, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    edit->addAction(undo);
+    QAction* redo = history_->stack()->createRedoAction(edit, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(redo);
 
     QMenu* scene = menuBar()->addMenu(QStringLiteral("&Scenario"));
     scene->setObjectName(QStringLiteral("mnuScene"));

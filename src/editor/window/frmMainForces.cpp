@@ -1,3 +1,4 @@
+#include "editor/window/EditorHistory.h"
 #include "editor/window/frmMain.h"
 #include "model/ShipCatalogue.h"
 #include "ui/Dialogs.h"
@@ -11,43 +12,51 @@
 namespace forgeline {
 
 void frmMain::frmMain_AddShip_Click() {
-    const AddShipDecision decision = DecideAddShip(ToCore(Forces->lines()), shipEntry());
-    if (decision.message) {
-        inform(*decision.message);
-    }
-    if (decision.newLine) {
-        Forces->append(FromCore(*decision.newLine));
-    }
-    if (decision.refreshCount) {
-        refreshShipCount();
-    }
+    history_->record(QStringLiteral("Add Ship"), [this] {
+        const AddShipDecision decision = DecideAddShip(ToCore(Forces->lines()), shipEntry());
+        if (decision.message) {
+            inform(*decision.message);
+        }
+        if (decision.newLine) {
+            Forces->append(FromCore(*decision.newLine));
+        }
+        if (decision.refreshCount) {
+            refreshShipCount();
+        }
+    });
 }
 
 void frmMain::frmMain_EditShip_Click() {
-    const EditShipDecision decision = DecideEditShip(
-        ToCore(Forces->lines()), ToCore(EditShip->property("Tag").toString()), shipEntry());
-    if (decision.message) {
-        inform(*decision.message);
-    }
-    if (decision.newLine) {
-        Forces->remove(decision.index);
-        Forces->insert(decision.index, FromCore(*decision.newLine));
-    }
-    setShipButtonsEnabled(false);
+    history_->record(QStringLiteral("Edit Ship"), [this] {
+        const EditShipDecision decision = DecideEditShip(
+            ToCore(Forces->lines()), ToCore(EditShip->property("Tag").toString()), shipEntry());
+        if (decision.message) {
+            inform(*decision.message);
+        }
+        if (decision.newLine) {
+            Forces->remove(decision.index);
+            Forces->insert(decision.index, FromCore(*decision.newLine));
+        }
+        setShipButtonsEnabled(false);
+    });
 }
 
 void frmMain::frmMain_RemShip_Click() {
-    if (const int selected = Forces->selectedRow(); selected != NoSelection) {
-        Forces->remove(selected);
-    }
-    setShipButtonsEnabled(false);
-    refreshShipCount();
+    history_->record(QStringLiteral("Remove Ship"), [this] {
+        if (const int selected = Forces->selectedRow(); selected != NoSelection) {
+            Forces->remove(selected);
+        }
+        setShipButtonsEnabled(false);
+        refreshShipCount();
+    });
 }
 
 void frmMain::frmMain_reset_Click() {
-    Forces->clear();
-    clearShipFields();
-    refreshShipCount();
+    history_->record(QStringLiteral("Reset Forces"), [this] {
+        Forces->clear();
+        clearShipFields();
+        refreshShipCount();
+    });
 }
 
 void frmMain::frmMain_Forces_Click() {

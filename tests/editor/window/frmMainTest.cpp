@@ -93,6 +93,25 @@ struct EditorWindow {
                find("EditShip")->property("Tag").toString();
     }
 
+    // The bytes a Save writes, the ship count, and the list's selection, buttons and edit index.
+    QString document() {
+        dialogs.paths.push_front(path("saved.sce"));
+        run({"menu mnuSave"});
+        return QString::fromStdString(folder.read("saved.sce")) + texts("shipCount") +
+               QStringLiteral(" @%1 ").arg(forces()->selectedRow()) + entry().section(' ', -2);
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) const {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    QString undoRedo() const {
+        QString state;
+        for (const char* name : {"mnuUndo", "mnuRedo"}) {
+            const QAction* action = find<QAction>(name);
+            state += action->text() + (action->isEnabled() ? "+" : "-");
+        }
+        return state;
+    }
+
     QStringList items(const QString& name) const {
         QStringList texts;
         for (int i = 0; i < list(name)->count(); ++i) {
@@ -151,6 +170,8 @@ class frmMainTest : public QObject {
     void formLayoutInputRulesAndShortcuts();
     void forcesAddSelectEditRemoveAndReset();
     void commandsCompileOpenSaveAndNew();
+    void historyUndoesEveryStepExactly();
+    void historyMergesTypingAndOwnsTheUndoKeys();
     void exitEndsTheProgram();
 };
 
@@ -199,6 +220,7 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
     QCOMPARE(menus.join(';'),
              "mnuFile &File;mnuNew &New Scenario Ctrl+N;mnuSave &Save Scenario "
              "Ctrl+S;mnuOpen &Open Scenario Ctrl+O;mnuDash1  -;mnuExit &Exit ;"
+             "mnuEdit &Edit;mnuUndo &Undo Ctrl+Z;mnuRedo &Redo Ctrl+Y;"
              "mnuScene &Scenario;mnuLoad &Play Scenario Ctrl+A;mnuRandom &Random "
              "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M;mnuCheck Check &Scenario F7");
 
@@ -463,6 +485,81 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
                      QString::fromStdString("Cannot find 'scene' in " + editor.folder.path()) + ".",
                      "Scenario did not compile.", "Scenario compiled successfully.", question,
                      "Scenario did not compile."}));
+}
+
+void frmMainTest::historyUndoesEveryStepExactly() {
+    const std::pair<QString, QStringList> rows[] = {
+        {"Type Title", {"type SCE Long"}},
+        {"Type Summary", {"type Summary Sum!"}},
+        {"Type Description", {"type Description more"}},
+        {"Type Objective", {"type Objective x"}},
+        {"Add Ship", {"set shipname Kang", "press AddShip"}},
+        {"Edit Ship", {"set shipname Kor", "press EditShip"}},
+        {"Remove Ship", {"press RemShip"}},
+        {"Reset Forces", {"press reset"}},
+        {"New Scenario", {"menu mnuNew"}},
+        // An Open that fails part way has changed the screen all the same.
+        {"Open Scenario", {"menu mnuOpen"}},
+    };
+    for (const auto& [name, steps] : rows) {
+        EditorWindow editor;
+        editor.dialogs.paths = {Data + "patrol.sce"};
+        editor.run({"menu mnuOpen", "add Orion Raider Vex -5 1.5 720 0 <internal>", "click 1"});
+        const QString before = editor.document();
+        editor.dialogs.paths = {Data + "four-lines.sce"};
+        editor.run(steps);
+        const QString after = editor.document();
+        // A line selected since is no step: undo puts back the selection the step found.
+        editor.run({"click 0"});
+        const QString fields = editor.entry().section(' ', 0, 1);
+        QCOMPARE(editor.undoRedo(), "&Undo " + name + "+&Redo-");
+        editor.key(Qt::Key_Z);
+        QCOMPARE(editor.document(), before);
+        // The ship being edited is no part of the scenario's history.
+        QCOMPARE(editor.entry().section(' ', 0, 1), fields);
+        QCOMPARE(editor.undoRedo(), "&Undo Add Ship+&Redo " + name + "+");
+        editor.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor.document(), after);
+    }
+}
+
+void frmMainTest::historyMergesTypingAndOwnsTheUndoKeys() {
+    EditorWindow editor;
+    QCOMPARE(editor.undoRedo(), "&Undo-&Redo-");
+    // The box's own undo is out of the way, with nothing to undo too.
+    editor.run({"type shipname Kor"});
+    editor.key(Qt::Key_Z);
+    QCOMPARE(editor.texts("shipname"), "NameKor");
+    // A visit to a box is one step; the focus leaving it ends the step.
+    editor.run({"type SCE Pat", "type SCE rol", "type Summary ", "type SCE !", "type Summary Sum"});
+    QCOMPARE(editor.undoRedo(), "&Undo Type Summary+&Redo-");
+    editor.key(Qt::Key_Z);
+    editor.key(Qt::Key_Z);
+    QCOMPARE(editor.texts("SCE Summary"), "Patrol|");
+    editor.key(Qt::Key_Y);
+    QCOMPARE(editor.texts("SCE Summary"), "Patrol!|");
+    editor.key(Qt::Key_Z);
+    editor.key(Qt::Key_Z);
+    QCOMPARE(editor.texts("SCE Summary"), "|");
+    QCOMPARE(editor.undoRedo(), "&Undo-&Redo Type Title+");
+
+    // A box's menu offers the scenario's Undo and Redo in place of its own.
+    for (QWidget* box :
+         {editor.find("SCE"), editor.find<QPlainTextEdit>("Description")->viewport()}) {
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            QWidget* menu = QApplication::activePopupWidget();
+            for (const QAction* action : menu->actions()) {
+                offered << (action->objectName().isEmpty() ? action->text() : action->objectName());
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &event);
+        QCOMPARE(offered.mid(0, 2).join(' '), "mnuUndo mnuRedo");
+        QCOMPARE(offered.filter(QRegularExpression("^&(Undo|Redo)")), QStringList());
+    }
 }
 
 void frmMainTest::exitEndsTheProgram() {
