@@ -22,7 +22,11 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(forgeline::WindowFont());
 
     const std::string folder = forgeline::platform::ProgramFolder();
-    forgeline::FolderToolchain toolchain(folder);
+    // While Wine sets a Windows game program up, the windows keep painting but take no input.
+    forgeline::FolderToolchain toolchain(
+        folder, forgeline::CompilerWait,
+        {forgeline::platform::WineSetUpLimit,
+         [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }});
     forgeline::QtDialogs dialogs;
     forgeline::frmMain window({folder, &toolchain, &dialogs});
     window.show();

@@ -14,8 +14,9 @@ Failure notFound(const std::string& folder, const std::string& name) {
 
 } // namespace
 
-FolderToolchain::FolderToolchain(std::string folder, std::chrono::milliseconds wait)
-    : folder_(std::move(folder)), wait_(wait) {}
+FolderToolchain::FolderToolchain(std::string folder, std::chrono::milliseconds wait,
+                                 platform::StartWaiting starting)
+    : folder_(std::move(folder)), wait_(wait), starting_(std::move(starting)) {}
 
 CompileOutcome FolderToolchain::RunSceneCompiler(const std::string& stem) {
     CompileOutcome outcome;
@@ -29,7 +30,7 @@ CompileOutcome FolderToolchain::RunSceneCompiler(const std::string& stem) {
     if (!compiler) {
         outcome.startFailure = notFound(folder_, "scene");
     } else if (Status started = platform::StartProgram(platform::JoinPath(folder_, *compiler),
-                                                       " " + stem + ".sce", folder_);
+                                                       " " + stem + ".sce", folder_, starting_);
                !started) {
         outcome.startFailure = started.failure();
     } else {
@@ -48,7 +49,8 @@ Status FolderToolchain::LaunchGame(const std::string& parameters) {
     if (!game) {
         return notFound(folder_, GameName);
     }
-    return platform::StartProgram(platform::JoinPath(folder_, *game), parameters, folder_);
+    return platform::StartProgram(platform::JoinPath(folder_, *game), parameters, folder_,
+                                  starting_);
 }
 
 } // namespace forgeline

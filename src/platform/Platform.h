@@ -2,10 +2,16 @@
 
 // The one place where Forgeline meets the operating system. Everything here has a POSIX and a
 // Windows implementation; the rest of the program, windows included, goes through it.
+//
+// Paths and file names are UTF-8 text on every platform. Where the file system names files by
+// bytes that are not all UTF-8 (POSIX), the layer carries them so that a name it lists is the
+// name it opens, deletes and passes to a program.
 
 #include "base/Result.h"
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,18 +61,42 @@ class OutputFile {
     virtual Status close() = 0;
 };
 
+// Opens a regular file; never waits, so a FIFO or a device is refused at once, as is a folder.
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path);
 
 // Starts writing a new file or a replacement for an existing one. Fails as opening the file
-// for writing would: a missing folder, no permission, a read-only file.
+// for writing would: a missing folder, no permission, a read-only file; and refuses, touching
+// nothing, to replace anything but a regular file. The replacement keeps the old file's
+// attributes, and its owner and group as far as the process may give them. Temporary files of
+// the same target that dead processes left behind are removed.
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path);
+
+// The failure of opening, replacing or reading something that is not a regular file or a
+// folder: a FIFO, a device, a socket.
+Failure NotARegularFileFailure();
+
+// How long Wine may take to set a Windows program up before its start counts as failed: a
+// cold start with a new prefix, as measured (bench/README.md), with room to spare.
+inline constexpr std::chrono::milliseconds WineSetUpLimit{40'000};
+
+// How a start waits for a program to be set up: at most the limit, calling the poll hook every
+// few milliseconds meanwhile so the caller can keep its window painted.
+struct StartWaiting {
+    std::chrono::milliseconds limit = WineSetUpLimit;
+    std::function<void()> poll;
+};
 
 // Starts the program at the path, detached, with the parameter string split into arguments the
 // way a Windows program splits its command line, in the given working folder. A Windows
 // executable is run through Wine where the platform cannot run it itself. Returns once the
-// program has started; never waits for it.
+// program has started, never waiting for it to end; a program Wine has not got running within
+// the limit is ended and its start has failed. Where the platform starts the program itself,
+// the start does not wait.
 Status StartProgram(const std::string& programPath, std::string_view parameters,
-                    const std::string& workingFolder);
+                    const std::string& workingFolder, const StartWaiting& waiting = {});
+
+// A process of that number is running (a zombie counts until it is reaped).
+bool ProcessIsRunning(long processId);
 
 void SleepMilliseconds(int milliseconds);
 

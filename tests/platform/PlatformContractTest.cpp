@@ -3,10 +3,12 @@
 #include "ExpectedFailures.h"
 #include "TestFolder.h"
 #include "platform/Platform.h"
+#include "platform/TemporaryName.h"
 
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace forgeline::platform {
 namespace {
@@ -19,6 +21,10 @@ const char* const GameFiles[] = {"beta.sco",  "Alpha.sco", "Gamma.SCO",
                                  "notes.txt", "README",    "Long.scox"};
 // A name beyond ASCII, written through the platform so that its UTF-8 reaches the file system.
 const std::string WideName = "Caf\u00e9 \u20ac.sco";
+// A device that opens like a file.
+const std::string Device = PathSeparator() == '/' ? "/dev/null" : "NUL";
+// No process has this number: Linux counts to 2^22 at most, Windows not much further.
+constexpr long DeadProcess = 99'999'999;
 
 class PlatformContract : public ::testing::Test {
   protected:
@@ -80,6 +86,8 @@ TEST_F(PlatformContract, DeletesFilesOnlyAndFailsWithThePlatformsCodeAndText) {
         {failureOf(OpenForReading(at("x.sco"))), expected.folderAsFile},
         {failureOf(CreateForWriting(inMissingFolder)), expected.missingFolder},
         {failureOf(CreateForWriting(at("x.sco"))), expected.folderAsFile},
+        {failureOf(OpenForReading(Device)), NotARegularFileFailure()},
+        {failureOf(CreateForWriting(Device)), NotARegularFileFailure()},
         {failureOf(StartProgram(at("absent"), " random.sce", folder.path())), expected.missingFile},
         {failureOf(StartProgram(at("plain"), " random.sce", folder.path())), expected.notAProgram},
     };
@@ -110,6 +118,29 @@ TEST_F(PlatformContract, AReplacementTakesThePlaceOfTheOldFileWhenClosedWithItsB
     // Nothing of the temporary files is left behind, hidden or not.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()),
               std::ssize(GameFiles) + 3);
+}
+
+TEST_F(PlatformContract, SavesAnyNameTheFolderHoldsAndClearsOnlyDeadProcessesLeftovers) {
+    const std::string longest = std::string(246, 'n') + ".sce";
+    const std::string leftovers[] = {TemporaryName("README", DeadProcess, 0),
+                                     TemporaryName("README", ::getpid(), 7),
+                                     TemporaryName("notes.txt", DeadProcess, 0)};
+    for (const std::string& leftover : leftovers) {
+        folder.write(leftover, "part");
+    }
+    for (const std::string& name : {longest, std::string("README")}) {
+        auto out = CreateForWriting(at(name));
+        ASSERT_TRUE(out) << out.failure().description;
+        ASSERT_TRUE((*out)->write("whole"));
+        ASSERT_TRUE((*out)->close());
+        EXPECT_EQ(folder.read(name), "whole");
+    }
+    EXPECT_FALSE(folder.exists(leftovers[0]));
+    EXPECT_TRUE(folder.exists(leftovers[1]));
+    EXPECT_TRUE(folder.exists(leftovers[2]));
+    EXPECT_TRUE(ProcessIsRunning(::getpid()));
+    EXPECT_FALSE(ProcessIsRunning(DeadProcess));
+    EXPECT_FALSE(ProcessIsRunning(0));
 }
 
 TEST(Platform, JoinsWithOneSeparatorInTheProgramsFolder) {

@@ -1,7 +1,9 @@
 #include "platform/CommandLine.h"
 #include "platform/Cp1252.h"
 #include "platform/Platform.h"
+#include "platform/TemporaryName.h"
 #include "platform/Wildcard.h"
+#include "platform/posix/FileNameText.h"
 
 #include <array>
 #include <cerrno>
@@ -11,6 +13,9 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
+#include <limits>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -21,6 +26,16 @@ namespace {
 
 Failure errnoFailure(int code) {
     return {code, std::strerror(code)};
+}
+
+// A FIFO, a device or a socket: opening one may wait for a writer or do what a file never would.
+Failure notAFileFailure(mode_t mode) {
+    return S_ISDIR(mode) ? errnoFailure(EISDIR) : NotARegularFileFailure();
+}
+
+// The bytes the file system knows a path by.
+std::string native(const std::string& path) {
+    return TextToFileName(path);
 }
 
 class PosixInputFile final : public InputFile {
@@ -120,9 +135,25 @@ std::string resolvedTarget(const std::string& path) {
     return target;
 }
 
+// The path is in the file system's own bytes.
 bool isRegularFile(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Temporary files of the target left by processes that died part way through a save.
+void removeDeadLeftovers(const std::string& folder, const std::string& targetName) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const auto owner = TemporaryFileOwner(entry->d_name, targetName);
+        if (owner && !ProcessIsRunning(*owner)) {
+            ::unlink((folder + entry->d_name).c_str());
+        }
+    }
+    ::closedir(dir);
 }
 
 // A Windows program begins with "MZ"; anything else is left to the kernel to run.
@@ -160,14 +191,15 @@ std::optional<std::string> findOnPath(const std::string& name) {
     }
 }
 
-// How long Wine may take to set a program up: a new prefix takes several seconds.
-constexpr int WineSetUpLimitSeconds = 60;
+// What the go-between process tells by its exit status.
+constexpr int Started = 0;
+constexpr int SetUpTooLong = 3;
 
 // Wine names the process after the Windows program once it has set the program up: its server
 // started, its prefix created or brought up to date, the program loaded. Before that, seconds
-// may pass in which the program has not run at all. Runs in a forked child, so it keeps to
-// calls that are safe there.
-void awaitProcessName(pid_t pid, std::string_view name) {
+// may pass in which the program has not run at all. False when the limit passed first. Runs in
+// a forked child, so it keeps to calls that are safe there.
+bool awaitProcessName(pid_t pid, std::string_view name, std::chrono::milliseconds limit) {
     std::array<char, 32> commPath{"/proc/"};
     char* end = std::to_chars(commPath.data() + 6, commPath.data() + 24, pid).ptr;
     std::memcpy(end, "/comm", 6);
@@ -175,11 +207,17 @@ void awaitProcessName(pid_t pid, std::string_view name) {
     const std::string_view expected = name.substr(0, 15);
     timespec deadline{};
     ::clock_gettime(CLOCK_MONOTONIC, &deadline);
-    deadline.tv_sec += WineSetUpLimitSeconds;
+    const long long limitNanoseconds = static_cast<long long>(limit.count()) * 1'000'000;
+    deadline.tv_sec += static_cast<time_t>(limitNanoseconds / 1'000'000'000);
+    deadline.tv_nsec += static_cast<long>(limitNanoseconds % 1'000'000'000);
+    if (deadline.tv_nsec >= 1'000'000'000) {
+        ++deadline.tv_sec;
+        deadline.tv_nsec -= 1'000'000'000;
+    }
     while (true) {
         int status = 0;
         if (::waitpid(pid, &status, WNOHANG) != 0) {
-            return;
+            return true;
         }
         const int fd = ::open(commPath.data(), O_RDONLY | O_CLOEXEC);
         if (fd >= 0) {
@@ -191,14 +229,39 @@ void awaitProcessName(pid_t pid, std::string_view name) {
             }
             if (got >= 0 &&
                 std::string_view(comm.data(), static_cast<std::size_t>(got)) == expected) {
-                return;
+                return true;
             }
         }
         timespec now{};
         ::clock_gettime(CLOCK_MONOTONIC, &now);
         if (now.tv_sec > deadline.tv_sec ||
             (now.tv_sec == deadline.tv_sec && now.tv_nsec >= deadline.tv_nsec)) {
-            return;
+            return false;
+        }
+        const timespec pause{0, 5'000'000};
+        ::nanosleep(&pause, nullptr);
+    }
+}
+
+std::string spokenDuration(std::chrono::milliseconds duration) {
+    const auto count = duration.count();
+    return count % 1000 == 0 ? std::to_string(count / 1000) + " seconds"
+                             : std::to_string(count) + " milliseconds";
+}
+
+// Waits for the go-between process, calling the poll hook every few milliseconds meanwhile.
+int awaitExit(pid_t child, const std::function<void()>& poll) {
+    int status = 0;
+    while (true) {
+        const pid_t ended = ::waitpid(child, &status, WNOHANG);
+        if (ended == child) {
+            return status;
+        }
+        if (ended < 0 && errno != EINTR) {
+            return -1;
+        }
+        if (poll) {
+            poll();
         }
         const timespec pause{0, 5'000'000};
         ::nanosleep(&pause, nullptr);
@@ -207,9 +270,10 @@ void awaitProcessName(pid_t pid, std::string_view name) {
 
 // Runs argv in the folder as a grandchild that belongs to no one, so it outlives this
 // process. An exec failure travels back through a pipe closed on a successful exec. With a
-// running name, returns only once the process bears it, or has ended.
+// running name, returns only once the process bears it, or has ended, or the limit has passed;
+// a process still not set up by then is ended with its whole group.
 Status spawnDetached(const std::vector<std::string>& argv, const std::string& folder,
-                     std::string_view runningName) {
+                     std::string_view runningName, const StartWaiting& waiting) {
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -235,10 +299,9 @@ Status spawnDetached(const std::vector<std::string>& argv, const std::string& fo
             ::_exit(1);
         }
         if (grandchild > 0) {
-            if (!runningName.empty()) {
-                awaitProcessName(grandchild, runningName);
-            }
-            ::_exit(0);
+            const bool started =
+                runningName.empty() || awaitProcessName(grandchild, runningName, waiting.limit);
+            ::_exit(started ? Started : SetUpTooLong);
         }
         int error = 0;
         const int devNull = ::open("/dev/null", O_RDONLY);
@@ -254,9 +317,7 @@ Status spawnDetached(const std::vector<std::string>& argv, const std::string& fo
         ::_exit(127);
     }
     ::close(report[1]);
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    const int status = awaitExit(child, waiting.poll);
     int error = 0;
     ssize_t got = 0;
     do {
@@ -266,7 +327,13 @@ Status spawnDetached(const std::vector<std::string>& argv, const std::string& fo
     if (got == static_cast<ssize_t>(sizeof error)) {
         return errnoFailure(error);
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == SetUpTooLong) {
+        // The group outlives its leader: the program and whatever Wine started with it.
+        ::kill(-child, SIGKILL);
+        return Failure{ETIMEDOUT, "Wine did not get '" + std::string(runningName) +
+                                      "' running within " + spokenDuration(waiting.limit) + "."};
+    }
+    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != Started) {
         return errnoFailure(ECHILD);
     }
     return {};
@@ -282,7 +349,7 @@ std::string ProgramFolder() {
     }
     const std::string path(buffer.data(), static_cast<std::size_t>(length));
     const std::size_t slash = path.rfind('/');
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
+    return slash == 0 ? std::string("/") : FileNameToText(path.substr(0, slash));
 }
 
 char PathSeparator() {
@@ -299,18 +366,18 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 }
 
 bool FileExists(const std::string& path) {
-    return isRegularFile(path);
+    return isRegularFile(native(path));
 }
 
 Status DeleteFile(const std::string& path) {
-    if (::unlink(path.c_str()) != 0) {
+    if (::unlink(native(path).c_str()) != 0) {
         return errnoFailure(errno);
     }
     return {};
 }
 
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder, std::string_view name) {
-    if (isRegularFile(JoinPath(folder, name))) {
+    if (FileExists(JoinPath(folder, name))) {
         return std::string(name);
     }
     std::optional<std::string> found;
@@ -325,20 +392,21 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& folder, std::
 
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    const std::string path = native(folder.empty() ? "." : folder);
+    DIR* dir = ::opendir(path.c_str());
     if (dir == nullptr) {
         return names;
     }
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
+        std::string name = FileNameToText(entry->d_name);
         if (name.empty() || name.front() == '.' || !MatchesWildcard(name, pattern)) {
             continue;
         }
         const bool regular =
             entry->d_type == DT_REG || ((entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) &&
-                                        isRegularFile(JoinPath(folder, name)));
+                                        isRegularFile(path + "/" + entry->d_name));
         if (regular) {
-            names.emplace_back(name);
+            names.push_back(std::move(name));
         }
     }
     ::closedir(dir);
@@ -347,40 +415,47 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view p
 }
 
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO would hold the open until some writer came; on a regular file the
+    // flag changes nothing.
+    const int fd = ::open(native(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return errnoFailure(errno);
     }
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const Failure failure = notAFileFailure(info.st_mode);
         ::close(fd);
-        return errnoFailure(EISDIR);
+        return failure;
     }
     return std::unique_ptr<InputFile>(std::make_unique<PosixInputFile>(fd));
 }
 
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
-    const std::string target = resolvedTarget(path);
+    const std::string target = resolvedTarget(native(path));
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        return errnoFailure(EISDIR);
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return notAFileFailure(existing.st_mode);
     }
     // Replacing needs only the folder's permission; the file's own must still be honoured.
     if (exists && ::access(target.c_str(), W_OK) != 0) {
         return errnoFailure(errno);
     }
-    static unsigned counter = 0;
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string temporary = folder + "." + name + ".forgeline-" +
-                                      std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    removeDeadLeftovers(folder, name);
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        const std::string temporary = folder + TemporaryName(name, ::getpid(), attempt);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                               exists ? (existing.st_mode & 07777) : 0666);
         if (fd >= 0) {
             if (exists) {
+                // Only root may give a file away; anyone may keep a group they belong to. The
+                // mode comes after, as a change of owner clears its set-id bits.
+                if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+                    [[maybe_unused]] const int group = ::fchown(fd, -1, existing.st_gid);
+                }
                 ::fchmod(fd, existing.st_mode & 07777);
             }
             return std::unique_ptr<OutputFile>(
@@ -394,28 +469,37 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
 }
 
 Status StartProgram(const std::string& programPath, std::string_view parameters,
-                    const std::string& workingFolder) {
-    if (!isRegularFile(programPath)) {
+                    const std::string& workingFolder, const StartWaiting& waiting) {
+    const std::string program = native(programPath);
+    if (!isRegularFile(program)) {
         return errnoFailure(ENOENT);
     }
     std::vector<std::string> argv;
-    std::string_view runningName;
-    if (isWindowsExecutable(programPath)) {
+    std::string runningName;
+    if (isWindowsExecutable(program)) {
         const auto wine = findOnPath("wine");
         if (!wine) {
             return Failure{ENOEXEC, "Cannot run the Windows program '" + programPath +
                                         "': wine is not installed."};
         }
-        argv = {*wine, programPath};
+        argv = {*wine, program};
         // Started means running, as on Windows: not still being set up by Wine.
-        runningName = std::string_view(programPath).substr(programPath.rfind('/') + 1);
+        runningName = program.substr(program.rfind('/') + 1);
     } else {
-        argv = {programPath};
+        argv = {program};
     }
-    for (std::string& argument : SplitCommandLine(parameters)) {
-        argv.push_back(std::move(argument));
+    for (const std::string& argument : SplitCommandLine(parameters)) {
+        argv.push_back(TextToFileName(argument));
     }
-    return spawnDetached(argv, workingFolder, runningName);
+    return spawnDetached(argv, native(workingFolder), runningName, waiting);
+}
+
+bool ProcessIsRunning(long processId) {
+    // Zero and negative numbers name process groups, not a process.
+    if (processId <= 0 || processId > std::numeric_limits<pid_t>::max()) {
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 }
 
 void SleepMilliseconds(int milliseconds) {
@@ -428,6 +512,10 @@ std::string AnsiToUtf8(std::string_view bytes) {
 
 std::optional<std::string> Utf8ToAnsi(std::string_view text) {
     return Utf8ToCp1252(text);
+}
+
+Failure NotARegularFileFailure() {
+    return {EINVAL, "Not a regular file"};
 }
 
 Failure EndOfFileFailure() {

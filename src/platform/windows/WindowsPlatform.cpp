@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/TemporaryName.h"
 #include "platform/Wildcard.h"
 
 #ifndef NOMINMAX
@@ -74,6 +75,11 @@ Failure lastFailure() {
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
+}
+
+// A device (CON, NUL, COM1) opens as a file does; only a disk file is one.
+bool isDiskFile(HANDLE handle) {
+    return ::GetFileType(handle) == FILE_TYPE_DISK;
 }
 
 class WindowsInputFile final : public InputFile {
@@ -177,6 +183,16 @@ template <typename Visit> void forEachEntry(const std::string& folder, Visit vis
         }
     } while (::FindNextFileW(search, &entry));
     ::FindClose(search);
+}
+
+// Temporary files of the target left by processes that died part way through a save.
+void removeDeadLeftovers(const std::string& folder, const std::string& targetName) {
+    forEachEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
+        const auto owner = TemporaryFileOwner(toUtf8(entry.cFileName), targetName);
+        if (owner && !ProcessIsRunning(*owner)) {
+            ::DeleteFileW((*widePath(folder) + entry.cFileName).c_str());
+        }
+    });
 }
 
 } // namespace
@@ -290,6 +306,10 @@ Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
     if (handle == INVALID_HANDLE_VALUE) {
         return lastFailure();
     }
+    if (!isDiskFile(handle)) {
+        ::CloseHandle(handle);
+        return NotARegularFileFailure();
+    }
     return std::unique_ptr<InputFile>(std::make_unique<WindowsInputFile>(handle));
 }
 
@@ -305,16 +325,23 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     if (old != INVALID_HANDLE_VALUE) {
+        const bool diskFile = isDiskFile(old);
         attributes = ::GetFileAttributesW(target->c_str());
         ::CloseHandle(old);
+        if (!diskFile) {
+            return NotARegularFileFailure();
+        }
     } else if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) {
         return systemFailure(error);
     }
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::wstring temporary = *target + L".forgeline-" +
-                                 std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                                 std::to_wstring(counter++);
+    const std::size_t last = path.find_last_of("\\/");
+    const std::string folder = last == std::string::npos ? "" : path.substr(0, last + 1);
+    const std::string name = path.substr(folder.size());
+    removeDeadLeftovers(folder, name);
+    const std::wstring wideFolder = *widePath(folder);
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::wstring temporary =
+            wideFolder + *widePath(TemporaryName(name, ::GetCurrentProcessId(), attempt));
         const HANDLE handle = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
                                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
@@ -333,7 +360,7 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
 // instead of a dialog; and the program sees the same command line, its quoted path followed by
 // the parameter string as given, leading space included.
 Status StartProgram(const std::string& programPath, std::string_view parameters,
-                    const std::string& workingFolder) {
+                    const std::string& workingFolder, const StartWaiting&) {
     const auto program = widePath(programPath);
     const auto folder = widePath(workingFolder);
     const auto arguments = widePath(std::string(parameters));
@@ -353,6 +380,20 @@ Status StartProgram(const std::string& programPath, std::string_view parameters,
     ::CloseHandle(started.hThread);
     ::CloseHandle(started.hProcess);
     return {};
+}
+
+bool ProcessIsRunning(long processId) {
+    if (processId <= 0 || processId > MAXDWORD) {
+        return false;
+    }
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
+    if (process == nullptr) {
+        // A process there is but not ours to see is running all the same.
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
 }
 
 void SleepMilliseconds(int milliseconds) {
@@ -387,6 +428,10 @@ std::optional<std::string> Utf8ToAnsi(std::string_view text) {
     ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(), length,
                           nullptr, nullptr);
     return bytes;
+}
+
+Failure NotARegularFileFailure() {
+    return {ERROR_BAD_FILE_TYPE, "Not a regular file"};
 }
 
 Failure EndOfFileFailure() {
