@@ -20,6 +20,7 @@ class frmPlayTest : public QObject {
   private slots:
     void browseEachPickAndLaunchTheGame();
     void tenThousandScenariosOpenQuickly();
+    void aNameInNoUtf8IsReadAndPassedAsItsBytes();
 };
 
 void frmPlayTest::browseEachPickAndLaunchTheGame() {
@@ -121,6 +122,22 @@ void frmPlayTest::tenThousandScenariosOpenQuickly() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed()) + " ms"));
     QCOMPARE(window.findChild<LineList*>("Scenarios")->count(), 10000);
+}
+
+void frmPlayTest::aNameInNoUtf8IsReadAndPassedAsItsBytes() {
+    TestFolder folder;
+    folder.write("Caf\xe9.sco", "");
+    folder.write("Caf\xe9.sce", "Name: Latin-1\r\nSummary: \r\nDescription: \r\nObjective: \r\n");
+    InstallFakeProgram(folder, "Halvex.exe");
+    FolderToolchain toolchain(folder.path());
+    ScriptedDialogs dialogs;
+    frmPlay window({folder.path(), &toolchain, &dialogs});
+    window.findChild<LineList*>("Scenarios")->selectRow(0);
+    QCOMPARE(window.findChild<QLineEdit*>("SCE")->text(), "Latin-1");
+    QTest::mouseClick(window.findChild<QWidget*>("cmdLaunch"), Qt::LeftButton);
+    const auto record = WaitForRecord(folder, "Halvex.exe");
+    QVERIFY(record);
+    QCOMPARE(record->arguments, (std::vector<std::string>{"nobanner", "scenario", "Caf\xe9.sco"}));
 }
 
 QTEST_MAIN(frmPlayTest)
