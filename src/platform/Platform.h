@@ -77,7 +77,7 @@ Failure NotARegularFileFailure();
 
 // How long Wine may take to set a Windows program up before its start counts as failed: a
 // cold start with a new prefix, as measured (bench/README.md), with room to spare.
-inline constexpr std::chrono::milliseconds WineSetUpLimit{40'000};
+inline constexpr std::chrono::milliseconds WineSetUpLimit{60'000};
 
 // How a start waits for a program to be set up: at most the limit, calling the poll hook every
 // few milliseconds meanwhile so the caller can keep its window painted.

@@ -383,7 +383,7 @@ Status StartProgram(const std::string& programPath, std::string_view parameters,
 }
 
 bool ProcessIsRunning(long processId) {
-    if (processId <= 0 || processId > MAXDWORD) {
+    if (processId <= 0) {
         return false;
     }
     const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
