@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <future>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace forgeline::platform {
@@ -86,7 +88,7 @@ TEST(PosixPlatform, NamesThatAreNotUtf8AreListedOpenedAndPassedAsTheirBytes) {
 TEST(PosixPlatform, AWineThatNeverGetsTheProgramRunningIsAFailedStartWithinTheLimit) {
     TestFolder folder;
     // It outlasts the limit by far: only the limit can end the wait in failure.
-    folder.write("wine", "#!/bin/sh\nexec sleep 10\n");
+    folder.write("wine", "#!/bin/sh\necho $$ >wine.pid\nexec sleep 10\n");
     fs::permissions(folder.file("wine"), fs::perms::owner_all);
     folder.write("Halvex.exe", "MZ");
     const std::string path = std::getenv("PATH");
@@ -100,6 +102,18 @@ TEST(PosixPlatform, AWineThatNeverGetsTheProgramRunningIsAFailedStartWithinTheLi
     EXPECT_EQ(started.failure().description,
               "Wine did not get 'Halvex.exe' running within 300 milliseconds.");
     EXPECT_GT(polls, 0);
+    // The set-up that overran is ended, so no game turns up after its start has failed.
+    const std::string stat =
+        "/proc/" + std::to_string(std::stol(folder.read("wine.pid"))) + "/stat";
+    const auto ended = [&] {
+        std::string state;
+        std::getline(std::ifstream(stat), state);
+        return state.empty() || state.substr(state.rfind(')') + 2, 1) == "Z";
+    };
+    for (int wait = 0; wait < 500 && !ended(); ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(ended());
 }
 
 } // namespace
