@@ -5,14 +5,20 @@
 #include "model/ForceLine.h"
 #include "model/ShipCatalogue.h"
 
-#include <algorithm>
-
 namespace forgeline {
 
-bool HasPlayerShip(const std::vector<std::string>& forceLines) {
-    return std::any_of(forceLines.begin(), forceLines.end(), [](const std::string& line) {
-        return FindForcePiece(line, ForceField::Marker) == PlayerMarker;
-    });
+Result<bool> HasPlayerShip(const std::vector<std::string>& forceLines) {
+    for (std::size_t at = 0; at < forceLines.size(); ++at) {
+        const auto marker = FindForcePiece(forceLines[at], ForceField::Marker);
+        if (!marker) {
+            return Failure{-1, "The force line " + std::to_string(at + 1) +
+                                   " has fewer than eight fields, so it has no controller."};
+        }
+        if (*marker == PlayerMarker) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<std::string> CompileRefusal(const std::string& title,
@@ -23,7 +29,11 @@ std::optional<std::string> CompileRefusal(const std::string& title,
     if (forceLines.empty()) {
         return NoForcesMessage;
     }
-    if (!HasPlayerShip(forceLines)) {
+    const Result<bool> player = HasPlayerShip(forceLines);
+    if (!player) {
+        return CompileFailureMessage(player.failure());
+    }
+    if (!*player) {
         return NoPlayerShipMessage;
     }
     if (Status usable = CheckTitleAsFileName(title); !usable) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,11 +9,13 @@
 namespace forgeline {
 
 // Some line, looked at in list order up to the first match, carries the player's marker. A
-// line too short to have a marker is no player's ship.
-bool HasPlayerShip(const std::vector<std::string>& forceLines);
+// line looked at that is too short to have a marker is a failure naming it; the lines after the
+// first match are never looked at.
+Result<bool> HasPlayerShip(const std::vector<std::string>& forceLines);
 
 // The message that stops a compile before any file is touched, or nothing: a missing title,
-// no forces, no player ship, in this order, then a title that cannot name a file.
+// no forces, a line too short to tell, no player ship, in this order, then a title that
+// cannot name a file.
 std::optional<std::string> CompileRefusal(const std::string& title,
                                           const std::vector<std::string>& forceLines);
 

@@ -6,10 +6,12 @@
 
 namespace forgeline {
 
-// Compile names its files after the title, in the program's folder, so the title must be a
-// plain file name there that Windows can hold too: no folder separators, not "." or "..",
-// none of < > : " | ? * or control characters, and no space or dot at the end (Windows drops
-// those, so the files would not carry the title the compiler is given).
+// Compile writes <title>.sce and <title>.sco in the program's folder and hands the compiler
+// " <title>.sce", for a game that runs on Windows. So both names must be plain file names
+// there that Windows can hold too, and the compiler must get them as one argument: no folder
+// separators, none of < > : " | ? *, no control characters, no blank, and not a name Windows
+// keeps for a device, with or without an extension. Dots anywhere are fine: the names end in
+// ".sce" and ".sco", so "Dbl." gives "Dbl..sce".
 Status CheckTitleAsFileName(std::string_view title);
 
 } // namespace forgeline

@@ -390,14 +390,14 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     EditorWindow editor;
     editor.folder.write("Patrol.sco", "old");
     editor.run({"press Compile", "type SCE Patrol", "press Compile", QString("add ") + Korg,
-                "press Compile", "add Klingon BC Kang 1 2 3 4 <player>", "set SCE ..",
+                "press Compile", "add Klingon BC Kang 1 2 3 4 <player>", "set SCE a b",
                 "press Compile", "menu mnuOpen", "menu mnuSave"});
     // Refused before any file is touched or anything is asked.
     QCOMPARE(editor.dialogs.shown,
              QStringList({"Scenario Title required.", "No forces created.",
                           "Must have at least 1 <player> designated ship to compile.",
-                          "Error: The scenario title cannot be used as a file name: it is "
-                          "\"..\"."}));
+                          "Error: The scenario title cannot be used as a file name: it holds "
+                          "a blank."}));
     QCOMPARE(editor.files(), QStringList({"Patrol.sco"}));
     // Cancelled file dialogs change nothing.
     for (const FileDialogSetup& setup : editor.dialogs.fileDialogs) {
@@ -420,7 +420,7 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     editor.dialogs.paths = {editor.path("missing.sce"), Data + "four-lines.sce",
                             editor.path("two-lines.sce"), Data + "editor-long-title.sce"};
     editor.run({"menu mnuOpen"});
-    QCOMPARE(editor.texts("SCE shipCount"), "..|2");
+    QCOMPARE(editor.texts("SCE shipCount"), "a b|2");
     QCOMPARE(editor.forces()->count(), 2);
     editor.run({"menu mnuOpen"});
     QCOMPARE(editor.texts("SCE Summary Description Objective shipCount"),
