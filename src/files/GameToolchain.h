@@ -11,6 +11,10 @@ namespace forgeline {
 // How long the compiler is given to leave its .sco before a compile counts as failed.
 inline constexpr std::chrono::milliseconds CompilerWait{1500};
 
+// Shown instead of starting a game that is not there.
+inline constexpr const char* GameNotFoundMessage =
+    "Game not found. 'Halvex.exe' must be in same folder as the Forgeline.";
+
 struct CompileOutcome {
     // The .sco of the stem was found after the wait.
     bool compiled = false;

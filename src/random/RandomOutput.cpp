@@ -1,6 +1,6 @@
 #include "random/RandomOutput.h"
 
-#include "platform/Platform.h"
+#include "files/ScenarioCompile.h"
 
 namespace forgeline {
 
@@ -12,27 +12,16 @@ ScenarioSource RandomScenario(const std::vector<std::string>& forces) {
 
 PlayOutcome PlayRandomScenario(const std::string& programFolder,
                                const std::vector<std::string>& forces, GameToolchain& toolchain) {
-    const std::string compiledPath = platform::JoinPath(programFolder, "random.sco");
-    const std::string sourcePath = platform::JoinPath(programFolder, "random.sce");
-
-    // An old random.sco must go so that one found after compiling is this run's; an old
-    // random.sce alone is deleted too, while with both the write below replaces it.
-    Status cleared;
-    if (platform::FileExists(compiledPath)) {
-        cleared = platform::DeleteFile(compiledPath);
-    } else if (platform::FileExists(sourcePath)) {
-        cleared = platform::DeleteFile(sourcePath);
+    Result<CompileOutcome> compiled =
+        WriteAndCompile(programFolder, RandomScenario(forces), toolchain);
+    if (!compiled) {
+        return {PlayOutcome::Kind::Failed, compiled.failure()};
     }
-    if (!cleared) {
-        return {PlayOutcome::Kind::Failed, cleared.failure()};
+    if (!compiled->compiled) {
+        return {PlayOutcome::Kind::DidNotCompile, std::move(compiled->startFailure)};
     }
-    if (Status written = WriteScenarioSource(sourcePath, RandomScenario(forces)); !written) {
-        return {PlayOutcome::Kind::Failed, written.failure()};
-    }
-
-    CompileOutcome compiled = toolchain.RunSceneCompiler("random");
-    if (!compiled.compiled) {
-        return {PlayOutcome::Kind::DidNotCompile, std::move(compiled.startFailure)};
+    if (!toolchain.GameExists()) {
+        return {PlayOutcome::Kind::GameNotFound, std::nullopt};
     }
     // Whether the game starts is not examined: the window says nothing either way.
     toolchain.LaunchGame(" nobanner scenario random.sco");

@@ -17,6 +17,8 @@ struct PlayOutcome {
     enum class Kind {
         // random.sco appeared and the game was started (whether it ran is not examined).
         Launched,
+        // random.sco appeared but there is no game to start.
+        GameNotFound,
         // random.sco did not appear within the wait; startFailure may say why.
         DidNotCompile,
         // Deleting or writing failed; nothing was started.
@@ -26,8 +28,8 @@ struct PlayOutcome {
     std::optional<Failure> failure;
 };
 
-// Clears the old random.sco (or else random.sce), writes random.sce in the folder, compiles it
-// and, when random.sco appears, starts the game on it.
+// Writes random.sce in the folder, compiles it and, when random.sco appears, starts the game
+// on it.
 PlayOutcome PlayRandomScenario(const std::string& programFolder,
                                const std::vector<std::string>& forces, GameToolchain& toolchain);
 

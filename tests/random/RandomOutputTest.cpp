@@ -29,8 +29,8 @@ std::string fileOf(const Lines& forces) {
 
 // Compiles by leaving random.sco, as the real compiler does; starting the game fails.
 struct FakeToolchain final : GameToolchain {
-    FakeToolchain(const testing::TestFolder& folder, bool compiles)
-        : folder(folder), compiles(compiles) {}
+    FakeToolchain(const testing::TestFolder& folder, bool compiles, bool game)
+        : folder(folder), compiles(compiles), game(game) {}
     CompileOutcome RunSceneCompiler(const std::string& stem) override {
         calls.push_back("compile " + stem);
         found = folder.exists("random.sco") ? "old random.sco" : folder.read("random.sce");
@@ -39,7 +39,7 @@ struct FakeToolchain final : GameToolchain {
         }
         return {compiles, compiles ? std::nullopt : std::optional(NoCompiler)};
     }
-    bool GameExists() override { return true; }
+    bool GameExists() override { return game; }
     Status LaunchGame(const std::string& parameters) override {
         calls.push_back("launch" + parameters);
         return Failure{2, "Cannot find 'Halvex.exe'."};
@@ -47,45 +47,58 @@ struct FakeToolchain final : GameToolchain {
 
     const testing::TestFolder& folder;
     bool compiles;
+    bool game;
     Lines calls;
     std::string found;
 };
 
-TEST(RandomOutput, ClearsTheOldScenarioWritesCompilesAndStartsTheGame) {
+TEST(RandomOutput, WritesThenClearsTheOldCompiledScenarioCompilesAndStartsTheGame) {
     using Sce = std::optional<std::string>;
-    const std::tuple<std::string, Lines, Kind, std::optional<Failure>, Sce> rows[] = {
-        {"", Fleet, Kind::Launched, std::nullopt, fileOf(Fleet)},
-        {"sco sce", {}, Kind::Launched, std::nullopt, fileOf({})},
-        {"sco", Fleet, Kind::DidNotCompile, NoCompiler, fileOf(Fleet)},
-        {"", Refused, Kind::Failed, Refusal, std::nullopt},
-        {"sco", Refused, Kind::Failed, Refusal, std::nullopt},
-        {"sce", Refused, Kind::Failed, Refusal, std::nullopt},
-        {"sco sce", Refused, Kind::Failed, Refusal, "old"},
-        {"dir", Fleet, Kind::Failed, testing::PlatformFailures().folderAsFile, ""},
-        {"missing", Fleet, Kind::Failed, testing::PlatformFailures().missingFolder, std::nullopt}};
+    struct Row {
+        std::string old;
+        Lines forces;
+        Kind kind;
+        std::optional<Failure> failure;
+        Sce sceAfter;
+        const char* scoAfter;
+    };
+    // A failed write leaves the old files as they were.
+    const Row rows[] = {
+        {"", Fleet, Kind::Launched, std::nullopt, fileOf(Fleet), "compiled"},
+        {"sco sce", {}, Kind::Launched, std::nullopt, fileOf({}), "compiled"},
+        {"sco", Fleet, Kind::DidNotCompile, NoCompiler, fileOf(Fleet), nullptr},
+        {"sco nogame", Fleet, Kind::GameNotFound, std::nullopt, fileOf(Fleet), "compiled"},
+        {"", Refused, Kind::Failed, Refusal, std::nullopt, nullptr},
+        {"sco", Refused, Kind::Failed, Refusal, std::nullopt, "old"},
+        {"sce", Refused, Kind::Failed, Refusal, "old", nullptr},
+        {"sco dir", Fleet, Kind::Failed, testing::PlatformFailures().folderAsFile, "", "old"},
+        {"missing", Fleet, Kind::Failed, testing::PlatformFailures().missingFolder, std::nullopt,
+         nullptr}};
     const Lines calls{"compile random", "launch nobanner scenario random.sco"};
-    for (const auto& [old, forces, kind, failure, sceAfter] : rows) {
-        SCOPED_TRACE(old + " " + std::to_string(static_cast<int>(kind)));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.old + " " + std::to_string(static_cast<int>(row.kind)));
         testing::TestFolder folder;
         for (const std::string name : {"sco", "sce"}) {
-            if (old.find(name) != std::string::npos) {
+            if (row.old.find(name) != std::string::npos) {
                 folder.write("random." + name, "old");
             }
         }
-        if (old == "dir") {
+        if (row.old.find("dir") != std::string::npos) {
             folder.makeFolder("random.sce");
         }
-        FakeToolchain toolchain(folder, kind != Kind::DidNotCompile);
+        FakeToolchain toolchain(folder, row.kind != Kind::DidNotCompile,
+                                row.old.find("nogame") == std::string::npos);
         const PlayOutcome outcome = PlayRandomScenario(
-            old == "missing" ? folder.file("missing") : folder.path(), forces, toolchain);
-        EXPECT_EQ(outcome.kind, kind);
-        EXPECT_EQ(outcome.failure, failure);
-        const auto called = kind == Kind::Launched ? 2 : kind == Kind::Failed ? 0 : 1;
+            row.old == "missing" ? folder.file("missing") : folder.path(), row.forces, toolchain);
+        EXPECT_EQ(outcome.kind, row.kind);
+        EXPECT_EQ(outcome.failure, row.failure);
+        const auto called = row.kind == Kind::Launched ? 2 : row.kind == Kind::Failed ? 0 : 1;
         EXPECT_EQ(toolchain.calls, Lines(calls.begin(), calls.begin() + called));
-        EXPECT_EQ(toolchain.found, kind == Kind::Failed ? "" : fileOf(forces));
-        EXPECT_EQ(folder.exists("random.sco"), kind == Kind::Launched);
+        EXPECT_EQ(toolchain.found, row.kind == Kind::Failed ? "" : fileOf(row.forces));
+        EXPECT_EQ(folder.exists("random.sco") ? Sce(folder.read("random.sco")) : std::nullopt,
+                  row.scoAfter ? Sce(row.scoAfter) : std::nullopt);
         EXPECT_EQ(folder.exists("random.sce") ? Sce(folder.read("random.sce")) : std::nullopt,
-                  sceAfter);
+                  row.sceAfter);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "editor/OpenedScenario.h"
 #include "editor/window/EditorHistory.h"
 #include "editor/window/frmMain.h"
+#include "files/ScenarioCompile.h"
 #include "platform/Platform.h"
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
@@ -90,27 +91,20 @@ void frmMain::frmMain_Compile_Click() {
         inform(*refusal);
         return;
     }
-    const std::string compiled = platform::JoinPath(services_.programFolder, title + ".sco");
-    if (platform::FileExists(compiled)) {
-        if (!services_.dialogs->ask(this, FromCore(OverwriteQuestion(title)))) {
-            return;
-        }
-        if (Status deleted = platform::DeleteFile(compiled); !deleted) {
-            inform(CompileFailureMessage(deleted.failure()));
-            return;
-        }
-    }
-    const std::string sourcePath = platform::JoinPath(services_.programFolder, title + ".sce");
-    if (Status written = WriteScenarioSource(sourcePath, source); !written) {
-        inform(CompileFailureMessage(written.failure()));
+    // The old .sco goes only once the new .sce is in place, but the question comes first.
+    if (platform::FileExists(platform::JoinPath(services_.programFolder, title + ".sco")) &&
+        !services_.dialogs->ask(this, FromCore(OverwriteQuestion(title)))) {
         return;
     }
-    CompileOutcome outcome;
-    {
+    const Result<CompileOutcome> outcome = [&] {
         const BusyCursor busy;
-        outcome = services_.toolchain->RunSceneCompiler(title);
+        return WriteAndCompile(services_.programFolder, source, *services_.toolchain);
+    }();
+    if (!outcome) {
+        inform(CompileFailureMessage(outcome.failure()));
+        return;
     }
-    for (const std::string& message : CompileReport(outcome)) {
+    for (const std::string& message : CompileReport(*outcome)) {
         inform(message);
     }
 }

@@ -110,9 +110,7 @@ void frmPlay::Scenarios_Click(int row) {
 
 void frmPlay::cmdLaunch_Click() {
     if (!services_.toolchain->GameExists()) {
-        services_.dialogs->inform(
-            this, QStringLiteral(
-                      "Game not found. 'Halvex.exe' must be in same folder as the Forgeline."));
+        services_.dialogs->inform(this, QString::fromUtf8(GameNotFoundMessage));
         return;
     }
     const int row = Scenarios->selectedRow();

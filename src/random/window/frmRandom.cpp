@@ -355,6 +355,9 @@ void frmRandom::playRandomScenario() {
     switch (outcome.kind) {
     case PlayOutcome::Kind::Launched:
         break;
+    case PlayOutcome::Kind::GameNotFound:
+        services_.dialogs->inform(this, QString::fromUtf8(GameNotFoundMessage));
+        break;
     case PlayOutcome::Kind::DidNotCompile:
         if (outcome.failure) {
             services_.dialogs->inform(this, FromCore(outcome.failure->description));

@@ -11,6 +11,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <filesystem>
+
 using namespace forgeline;
 using namespace forgeline::testing;
 
@@ -458,8 +460,12 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
                                        FileFailureMessage(PlatformFailures().missingFolder))}));
 
     // A scenario opened from elsewhere is compiled in the program's folder, after its title.
-    editor.run({"press Compile"});
+    // The old .sco stays until the new .sce is in place.
+    editor.folder.makeFolder("Patrol.sce");
+    editor.dialogs.answers = {false, true};
+    editor.run({"press Compile", "press Compile"});
     QCOMPARE(editor.folder.read("Patrol.sco"), std::string("old"));
+    std::filesystem::remove(editor.folder.file("Patrol.sce"));
     editor.dialogs.answers = {true};
     editor.run({"press Compile"});
     QVERIFY(!editor.folder.exists("Patrol.sco"));
@@ -482,6 +488,8 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     QCOMPARE(
         editor.dialogs.shown.mid(1),
         QStringList({question, question,
+                     QString::fromStdString(CompileFailureMessage(PlatformFailures().folderAsFile)),
+                     question,
                      QString::fromStdString("Cannot find 'scene' in " + editor.folder.path()) + ".",
                      "Scenario did not compile.", "Scenario compiled successfully.", question,
                      "Scenario did not compile."}));

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <filesystem>
 
 using namespace forgeline;
 using namespace forgeline::testing;
@@ -164,10 +165,11 @@ class frmRandomTest : public QObject {
         QTest::mouseClick(name, Qt::LeftButton);
         QCOMPARE(name->text(), QStringLiteral("Korg"));
 
-        // Answered No, then Yes from a random start, then Yes with a compiler that leaves nothing.
+        // Answered No, then Yes from a random start, then Yes without the game, then Yes with a
+        // compiler that leaves nothing.
         const QString asked = "Are you satisfied with this generation?";
         auto* forces = w.find<LineList>("Forces");
-        w.dialogs.answers = {false, true, true};
+        w.dialogs.answers = {false, true, true, true};
         w.generate();
         QCOMPARE(w.dialogs.shown, QStringList({asked}));
         QCOMPARE(w.shownIn({"shipCount"}), QString::number(forces->count()));
@@ -181,9 +183,12 @@ class frmRandomTest : public QObject {
                  std::vector<std::string>({"random.sce"}));
         QCOMPARE(WaitForRecord(w.folder, "Halvex.exe").value().arguments,
                  std::vector<std::string>({"nobanner", "scenario", "random.sco"}));
+        std::filesystem::remove(w.folder.file("Halvex.exe"));
+        w.generate();
         MakeFakeCompilerFail(w.folder);
         w.generate();
-        QCOMPARE(w.dialogs.shown, QStringList({asked, asked, asked, "Scenario did not compile."}));
+        QCOMPARE(w.dialogs.shown, QStringList({asked, asked, asked, GameNotFoundMessage, asked,
+                                               "Scenario did not compile."}));
         QCOMPARE(
             w.folder.read("random.sce"),
             "Name: random\r\nSummary: Randomly Generated Scenario.\r\nDescription: This scenario "
