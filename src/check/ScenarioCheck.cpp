@@ -87,7 +87,8 @@ std::vector<Problem> CheckScenario(const ScenarioSource& source) {
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         checkStorable(TitleLine + static_cast<int>(i), texts[i].second, *texts[i].first, problems);
     }
-    if (!HasPlayerShip(source.Forces)) {
+    // Compile's search stops at a line too short to tell; that line is named below.
+    if (const Result<bool> player = HasPlayerShip(source.Forces); player && !*player) {
         problems.push_back({ForcesHeaderLine, "No line carries the " + quoted(PlayerMarker) +
                                                   " marker; Compile needs one."});
     }
