@@ -23,7 +23,10 @@ TypingRule typingRuleOf(EditorBox box) {
         return {Enter, 512};
     case EditorBox::Objective:
         return {Enter, 256};
+    case EditorBox::Nation:
+    case EditorBox::ship:
     case EditorBox::shipname:
+    case EditorBox::playcomp:
     case EditorBox::X:
     case EditorBox::Y:
     case EditorBox::heading:

@@ -7,8 +7,22 @@
 
 namespace forgeline {
 
-// The editor's text boxes that guard what the user types into them.
-enum class EditorBox { SCE, Summary, Description, Objective, shipname, X, Y, heading, warp };
+// The editor's text boxes, and the text parts of its drop-down lists, that guard what the user
+// types into them.
+enum class EditorBox {
+    SCE,
+    Summary,
+    Description,
+    Objective,
+    Nation,
+    ship,
+    shipname,
+    X,
+    Y,
+    heading,
+    warp,
+    playcomp
+};
 
 // Whether a typed character reaches the box: not when it is the box's discarded key, nor
 // when the box already holds as many characters as may be typed into it. `lengthBefore` is
@@ -28,8 +42,8 @@ NumericChange NumericChangeRule(std::string_view text);
 // The text a number box takes when the focus leaves it, or nothing to keep its text.
 std::optional<std::string> NumberBoxFill(std::string_view text);
 
-// Text pasted into the title or the ship name: a space would split a force line's field or
-// the compiler's argument.
+// Text pasted into the title or a field of a force line (the ship name, the nation, class and
+// controller texts): a space would split the field or the compiler's argument.
 std::string WithoutSpaces(std::string_view text);
 
 // Text pasted into a multi-line box, whose text is one line of a scenario file: every line

@@ -32,6 +32,9 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // An ordinary file (not a folder) exists at the path.
 bool FileExists(const std::string& path);
 
+// A folder exists at the path.
+bool FolderExists(const std::string& path);
+
 Status DeleteFile(const std::string& path);
 
 // The name of the ordinary file in the folder that matches the name, letter case ignored

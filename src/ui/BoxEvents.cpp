@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 namespace forgeline {
@@ -79,7 +80,7 @@ bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::MouseButtonPress:
-        if (click_) {
+        if (click_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             click_();
         }
         break;

@@ -23,7 +23,8 @@ class BoxEvents : public QObject {
     // Called when the focus moves to another control of the same window, not when a message
     // box or another window takes it.
     BoxEvents& onLostFocus(std::function<void()> handler);
-    // Called when the user clicks into the box with the mouse.
+    // Called when the user clicks into the box with the left mouse button; other buttons open
+    // menus, not the box.
     BoxEvents& onClick(std::function<void()> handler);
 
   protected:

@@ -2,13 +2,16 @@
 
 #include <QListView>
 #include <QStringList>
+#include <optional>
 
 class QStringListModel;
 
 namespace forgeline {
 
 // A single-selection list of text lines backed by a model, so tens of thousands of lines show
-// at once. Selecting a line, by the user or by the program, emits lineSelected.
+// at once. Every line shows whole, never cut with an ellipsis: the rows are as wide as the
+// widest line, with a horizontal scroll bar when that is wider than the list. Selecting a
+// line, by the user or by the program, emits lineSelected.
 class LineList : public QListView {
     Q_OBJECT
 
@@ -41,11 +44,22 @@ class LineList : public QListView {
     // lineSelected: the entry fields keep what they hold.
     void showSelected(int row);
 
+    // The width of the widest line in the list's font, in pixels.
+    int widestLine() const;
+
   signals:
     void lineSelected(int row);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void widenFor(const QStringList& lines);
+
     QStringListModel* model_;
+    // In 64ths of a pixel: measured once for all lines when first needed, then widened as
+    // lines come; nothing once a line goes or the font changes.
+    mutable std::optional<qint64> widest_;
 };
 
 } // namespace forgeline

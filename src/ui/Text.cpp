@@ -1,5 +1,8 @@
 #include "ui/Text.h"
 
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
 namespace forgeline {
 
 std::vector<std::string> ToCore(const QStringList& lines) {
@@ -18,6 +21,11 @@ QStringList FromCore(const std::vector<std::string>& lines) {
         out << QString::fromStdString(line);
     }
     return out;
+}
+
+QString PlainTextOf(const QPlainTextEdit* box) {
+    // Blocks are joined by paragraph separators in the raw text, by line breaks in plain text.
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 } // namespace forgeline

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QPlainTextEdit;
+
 namespace forgeline {
 
 // The core keeps text as UTF-8.
@@ -17,5 +19,9 @@ inline QString FromCore(const std::string& text) {
 
 std::vector<std::string> ToCore(const QStringList& lines);
 QStringList FromCore(const std::vector<std::string>& lines);
+
+// The text of a multi-line box as it was set or typed. toPlainText() would turn non-breaking
+// spaces into plain ones, so a file opened and saved unchanged would come back changed.
+QString PlainTextOf(const QPlainTextEdit* box);
 
 } // namespace forgeline

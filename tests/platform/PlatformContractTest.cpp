@@ -63,6 +63,7 @@ TEST_F(PlatformContract, ListsAndFindsOrdinaryFilesIgnoringCase) {
     for (const auto& [name, exists, found] : rows) {
         if (exists) {
             EXPECT_EQ(FileExists(at(name)), *exists) << name;
+            EXPECT_EQ(FolderExists(at(name)), name == "x.sco") << name;
         }
         EXPECT_EQ(FindFileIgnoringCase(folder.path(), name), found) << name;
     }

@@ -139,9 +139,9 @@ std::string EditorHistory::text(ScenarioText which) const {
     case ScenarioText::Summary:
         return ToCore(controls_.Summary->text());
     case ScenarioText::Description:
-        return ToCore(controls_.Description->toPlainText());
+        return ToCore(PlainTextOf(controls_.Description));
     case ScenarioText::Objective:
-        return ToCore(controls_.Objective->toPlainText());
+        return ToCore(PlainTextOf(controls_.Objective));
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
 #include "ui/Text.h"
+#include "ui/TextBoxes.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -19,22 +20,6 @@
 #include <QPushButton>
 
 namespace forgeline {
-namespace {
-
-// A space pasted into the box is taken out again; the insertion point keeps its place in
-// the text that is left.
-void removePastedSpaces(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        if (!text.contains(QLatin1Char(' '))) {
-            return;
-        }
-        const QString before = text.left(box->cursorPosition());
-        box->setText(FromCore(WithoutSpaces(ToCore(text))));
-        box->setCursorPosition(static_cast<int>(FromCore(WithoutSpaces(ToCore(before))).size()));
-    });
-}
-
-} // namespace
 
 frmMain::frmMain(Services services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
@@ -52,6 +37,7 @@ frmMain::frmMain(Services services, QWidget* parent)
     buildMenus();
     connectHandlers();
     keepMenuShortcutsOverBoxes();
+    KeepTextBoxesWhole(this);
     GiveAccessibleNames(this);
     setAcceptDrops(true);
 }
@@ -75,8 +61,14 @@ void frmMain::connectHandlers() {
     guardTyping(Description, EditorBox::Description);
     guardTyping(Objective, EditorBox::Objective);
     guardTyping(shipname, EditorBox::shipname);
-    removePastedSpaces(SCE);
-    removePastedSpaces(shipname);
+    // Keys reach a drop-down list's text part through the list itself.
+    guardTyping(Nation, EditorBox::Nation);
+    guardTyping(ship, EditorBox::ship);
+    guardTyping(playcomp, EditorBox::playcomp);
+    for (QLineEdit* box :
+         {SCE, shipname, Nation->lineEdit(), ship->lineEdit(), playcomp->lineEdit()}) {
+        RemovePastedSpaces(box);
+    }
     guardNumberBox(X, EditorBox::X);
     guardNumberBox(Y, EditorBox::Y);
     guardNumberBox(heading, EditorBox::heading);
@@ -185,8 +177,8 @@ ShipEntry frmMain::shipEntry() const {
 }
 
 ScenarioSource frmMain::scenario() const {
-    return {ToCore(SCE->text()), ToCore(Summary->text()), ToCore(Description->toPlainText()),
-            ToCore(Objective->toPlainText()), ToCore(Forces->lines())};
+    return {ToCore(SCE->text()), ToCore(Summary->text()), ToCore(PlainTextOf(Description)),
+            ToCore(PlainTextOf(Objective)), ToCore(Forces->lines())};
 }
 
 void frmMain::refreshShipCount() {

@@ -2,6 +2,8 @@
 #include "editor/window/OneLineTextEdit.h"
 #include "editor/window/frmMain.h"
 #include "model/ShipCatalogue.h"
+#include "ui/Captions.h"
+#include "ui/DropDowns.h"
 #include "ui/LineList.h"
 #include "ui/Text.h"
 #include "ui/Twips.h"
@@ -33,16 +35,19 @@ QLineEdit* textBox(QWidget* client, const char* name, const char* text, Twips at
     return place(new QLineEdit(QString::fromLatin1(text), client), name, at);
 }
 
-void label(QWidget* client, const char* name, const char* caption, Twips at) {
+QLabel* label(QWidget* client, const char* name, const char* caption, Twips at) {
     auto* shown = place(new QLabel(QString::fromLatin1(caption), client), name, at);
     shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return shown;
 }
 
-// A drop-down list whose text the user may also edit; the text never becomes an item.
+// A drop-down list whose text the user may also edit; the text never becomes an item and
+// never selects one.
 QComboBox* dropDown(QWidget* client, const char* name, const char* text, Twips at) {
     auto* list = place(new QComboBox(client), name, at);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
+    KeepTypedTextAsTyped(list);
     list->setEditText(QString::fromLatin1(text));
     return list;
 }
@@ -98,7 +103,7 @@ void frmMain::buildControls(QWidget* client) {
     Compile = button(client, "Compile", "Compile Scenario", {120, 3600, 3495, 255});
     shipCount = textBox(client, "shipCount", "0", {7920, 120, 375, 285});
     shipCount->setReadOnly(true);
-    label(client, "Label9", "Ship Count:", {7080, 120, 855, 255});
+    KeepClearOf(label(client, "Label9", "Ship Count:", {7080, 120, 855, 255}), shipCount);
 
     RemShip->setEnabled(false);
     EditShip->setEnabled(false);

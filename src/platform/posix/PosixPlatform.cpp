@@ -369,6 +369,11 @@ bool FileExists(const std::string& path) {
     return isRegularFile(native(path));
 }
 
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 Status DeleteFile(const std::string& path) {
     if (::unlink(native(path).c_str()) != 0) {
         return errnoFailure(errno);

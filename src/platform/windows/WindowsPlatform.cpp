@@ -243,6 +243,15 @@ bool FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool FolderExists(const std::string& path) {
+    const auto wide = widePath(path);
+    if (!wide) {
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesW(wide->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 Status DeleteFile(const std::string& path) {
     const auto wide = widePath(path);
     if (!wide) {

@@ -4,9 +4,11 @@
 #include "play/ScenarioDisplay.h"
 #include "play/ScenarioList.h"
 #include "ui/AccessibleNames.h"
+#include "ui/Captions.h"
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
 #include "ui/Text.h"
+#include "ui/TextBoxes.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -26,8 +28,10 @@ Control* place(Control* control, const char* name, int left, int top, int width,
     return control;
 }
 
-void label(QWidget* window, const char* text, int left, int top, int width) {
-    PlaceInTwips(new QLabel(QString::fromLatin1(text), window), left, top, width, LabelHeight);
+QLabel* label(QWidget* window, const char* text, int left, int top, int width) {
+    auto* shown = new QLabel(QString::fromLatin1(text), window);
+    PlaceInTwips(shown, left, top, width, LabelHeight);
+    return shown;
 }
 
 QLineEdit* readOnlyLine(QWidget* window) {
@@ -53,6 +57,7 @@ frmPlay::frmPlay(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Play Scenario"));
     SizeClientInTwips(this, 5655, 4455);
     buildControls();
+    KeepTextBoxesWhole(this);
     GiveAccessibleNames(this);
     connect(Scenarios, &LineList::lineSelected, this, &frmPlay::Scenarios_Click);
     connect(cmdLaunch, &QPushButton::clicked, this, &frmPlay::cmdLaunch_Click);
@@ -77,8 +82,9 @@ void frmPlay::buildControls() {
     Objective = place(readOnlyText(this), "Objective", 1680, 2280, 3855, 495);
     label(this, "Forces:", 1680, 2880, 2520);
     Forces = place(new LineList(this), "Forces", 1680, 3120, 3855, 1230);
-    label(this, "Ship Count:", 4320, 2880, 840);
+    QLabel* countLabel = label(this, "Ship Count:", 4320, 2880, 840);
     shipCount = place(readOnlyLine(this), "shipCount", 5160, 2880, 375, 285);
+    KeepClearOf(countLabel, shipCount);
     shipCount->setText(QStringLiteral("0"));
 
     const QList<QWidget*> tabOrder{Scenarios, cmdLaunch, Objective, Description,

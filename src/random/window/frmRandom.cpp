@@ -6,9 +6,12 @@
 #include "random/RandomOutput.h"
 #include "ui/AccessibleNames.h"
 #include "ui/BoxEvents.h"
+#include "ui/Captions.h"
 #include "ui/Dialogs.h"
+#include "ui/DropDowns.h"
 #include "ui/LineList.h"
 #include "ui/Text.h"
+#include "ui/TextBoxes.h"
 #include "ui/Twips.h"
 
 #include <QAbstractItemView>
@@ -68,6 +71,7 @@ QComboBox* addList(QWidget* parent, const char* name, const QString& text, int l
     list->setEditable(true);
     // Entries come from the rules only; Enter in the text part must not add one.
     list->setInsertPolicy(QComboBox::NoInsert);
+    KeepTypedTextAsTyped(list);
     list->setEditText(text);
     PlaceInTwips(list, left, 360, 1335, 315);
     return list;
@@ -145,6 +149,7 @@ frmRandom::frmRandom(Services services, QWidget* parent)
     setTabOrder(cmdGenerate_, forces_);
 
     connectEvents();
+    KeepTextBoxesWhole(this);
     GiveAccessibleNames(this);
     nation_->setFocus();
     Form_Load();
@@ -170,7 +175,7 @@ void frmRandom::buildPlayerFrame() {
     shipname_->setObjectName(QStringLiteral("shipname"));
     PlaceInTwips(shipname_, 120, 720, 1215, 285);
 
-    randomStart_ = new QCheckBox(QStringLiteral("Random Start Location"), frame);
+    randomStart_ = new WrappingCheckBox(QStringLiteral("Random Start Location"), frame);
     randomStart_->setObjectName(QStringLiteral("RandomStart"));
     PlaceInTwips(randomStart_, 1440, 720, 1335, 435);
 }
@@ -209,13 +214,13 @@ void frmRandom::buildResults() {
     forces_->setObjectName(QStringLiteral("Forces"));
     PlaceInTwips(forces_, 3120, 360, 3855, 4740);
 
-    addLabel(this, QStringLiteral("Ship Count:"), 5520, 150, 1035, 255)
-        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QLabel* countLabel = addLabel(this, QStringLiteral("Ship Count:"), 5520, 150, 1035, 255);
     shipCount_ = new QLineEdit(QStringLiteral("0"), this);
     shipCount_->setObjectName(QStringLiteral("shipCount"));
     shipCount_->setReadOnly(true);
     shipCount_->setFocusPolicy(Qt::ClickFocus);
     PlaceInTwips(shipCount_, 6600, 120, 375, 285);
+    KeepClearOf(countLabel, shipCount_);
 
     QLabel* note = addLabel(this,
                             QStringLiteral("Current min/max range is the recommended settings. "
@@ -237,8 +242,13 @@ void frmRandom::connectEvents() {
         .onTyped(keepTyped)
         .onLostFocus([this] { shipname_LostFocus(); })
         .onClick([this] { shipname_Click(); });
-    // Keys reach a combo box's text part through the combo box itself.
+    // Keys reach a combo box's text part through the combo box itself. The player's nation,
+    // class and name are fields of a force line, which no space may split.
     BoxEvents::of(nation_).onTyped(keepTyped);
+    BoxEvents::of(ship_).onTyped(keepTyped);
+    for (QLineEdit* field : {nation_->lineEdit(), ship_->lineEdit(), shipname_}) {
+        RemovePastedSpaces(field);
+    }
     new ListClick(nation_, [this] { Nation_Click(); });
     new ListClick(ship_, [this] { ship_Click(); });
     connect(cmdGenerate_, &QPushButton::clicked, this, &frmRandom::cmdGenerate_Click);

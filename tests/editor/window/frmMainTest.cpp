@@ -174,6 +174,7 @@ class frmMainTest : public QObject {
     void commandsCompileOpenSaveAndNew();
     void historyUndoesEveryStepExactly();
     void historyMergesTypingAndOwnsTheUndoKeys();
+    void openThenSaveGivesBackEveryByte();
     void exitEndsTheProgram();
 };
 
@@ -568,6 +569,22 @@ void frmMainTest::historyMergesTypingAndOwnsTheUndoKeys() {
         QCOMPARE(offered.mid(0, 2).join(' '), "mnuUndo mnuRedo");
         QCOMPARE(offered.filter(QRegularExpression("^&(Undo|Redo)")), QStringList());
     }
+}
+
+void frmMainTest::openThenSaveGivesBackEveryByte() {
+    EditorWindow editor;
+    std::string bytes;
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        bytes += static_cast<char>(byte);
+    }
+    const std::string file = "Name: " + bytes + "\r\nSummary: " + std::string(40003, 's') +
+                             "\r\nDescription: " + bytes + "\r\nObjective: " + bytes +
+                             "\r\nCode: <internal>\r\nForces: \r\n" + Korg + "\r\n";
+    editor.folder.write("in.sce", file);
+    editor.dialogs.paths = {editor.path("in.sce"), editor.path("out.sce")};
+    editor.run({"menu mnuOpen", "menu mnuSave"});
+    QCOMPARE(editor.dialogs.shown, QStringList());
+    QVERIFY(editor.folder.read("out.sce") == file);
 }
 
 void frmMainTest::exitEndsTheProgram() {
