@@ -11,6 +11,8 @@ namespace forgeline {
 struct DialogFileType {
     std::string shown;
     std::vector<std::string> patterns;
+
+    bool operator==(const DialogFileType&) const = default;
 };
 
 // A filter of pairs separated by "|", the text shown and then its patterns separated by ";"

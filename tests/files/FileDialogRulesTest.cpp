@@ -8,21 +8,13 @@
 namespace forgeline {
 namespace {
 
-using Types = std::vector<std::pair<std::string, std::vector<std::string>>>;
-
-Types typesOf(std::string_view filter) {
-    Types types;
-    for (const DialogFileType& type : DialogFileTypes(filter)) {
-        types.emplace_back(type.shown, type.patterns);
-    }
-    return types;
-}
-
 TEST(FileDialogRules, FileTypesListWhatWindowsLists) {
+    using Types = std::vector<DialogFileType>;
     EXPECT_EQ(
-        typesOf("Scenario Files (*.sce)|*.sce|All File Types (*.*)|*.*"),
+        DialogFileTypes("Scenario Files (*.sce)|*.sce|All File Types (*.*)|*.*"),
         (Types{{"Scenario Files (*.sce)", {"*.[sS][cC][eE]"}}, {"All File Types (*.*)", {"*"}}}));
-    EXPECT_EQ(typesOf("Two|a.*;[x]?|Left over"), (Types{{"Two", {"[aA].*", "[aA]", "[[][xX]]?"}}}));
+    EXPECT_EQ(DialogFileTypes("Two|a.*;[x]?|Left over"),
+              (Types{{"Two", {"[aA].*", "[aA]", "[[][xX]]?"}}}));
 }
 
 TEST(FileDialogRules, APathIsTakenOnlyInAFolderThatExists) {

