@@ -9,6 +9,7 @@
 #include "ui/TextBoxes.h"
 #include "ui/Twips.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -49,6 +50,12 @@ void frmMain::connectHandlers() {
     connect(reset, &QPushButton::clicked, this, &frmMain::frmMain_reset_Click);
     connect(Compile, &QPushButton::clicked, this, &frmMain::frmMain_Compile_Click);
     connect(Forces, &LineList::lineSelected, this, &frmMain::frmMain_Forces_Click);
+    connect(Forces->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                for (int row = first.row(); row <= last.row(); ++row) {
+                    showLoadedLine(row);
+                }
+            });
     connect(Nation, &QComboBox::currentIndexChanged, this, [this](int position) {
         if (position != NoSelection) {
             frmMain_Nation_Click();

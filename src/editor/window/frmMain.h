@@ -77,9 +77,9 @@ class frmMain : public QMainWindow {
     void selectPosition(QComboBox* list, int position);
     void clearShipFields();
     void inform(const std::string& text);
-    // Puts a line moved or turned on the map in place, and into the entry fields when it is the
-    // line loaded there.
-    void placeMovedLine(int row, const QString& line);
+    // A line changed in place (moved on the map, or such a move undone) shows its position and
+    // heading in the entry fields when it is the line loaded there.
+    void showLoadedLine(int row);
 
     Services services_;
 

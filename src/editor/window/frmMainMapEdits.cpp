@@ -4,6 +4,7 @@
 #include "ui/LineList.h"
 #include "ui/Text.h"
 
+#include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,16 +19,15 @@ void frmMain::frmMain_Map_ShipChanged(int row, const ShipChange& change, int) {
     if (!after || FromCore(*after) == before) {
         return;
     }
-    placeMovedLine(row, FromCore(*after));
+    Forces->replace(row, FromCore(*after));
 }
 
-void frmMain::placeMovedLine(int row, const QString& line) {
-    Forces->replace(row, line);
+void frmMain::showLoadedLine(int row) {
     // Edit Ship would otherwise write the old position back.
     if (!EditShip->isEnabled() || EditShip->property("Tag").toString() != QString::number(row)) {
         return;
     }
-    const ForceEntry entry = ForceEntryFromLine(ToCore(line));
+    const ForceEntry entry = ForceEntryFromLine(ToCore(Forces->line(row)));
     X->setText(FromCore(entry.x));
     Y->setText(FromCore(entry.y));
     heading->setText(FromCore(entry.heading));
