@@ -62,6 +62,8 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     auto* snap = map->findChild<QCheckBox*>(QStringLiteral("snapToGrid"));
     QVERIFY(QTest::qWaitForWindowExposed(map));
     QVERIFY(!snap->isChecked());
+    auto* undo = editor.findChild<QAction*>(QStringLiteral("mnuUndo"));
+    auto* redo = editor.findChild<QAction*>(QStringLiteral("mnuRedo"));
     const double scale = view->transform().scale();
 
     // A drag on a ship moves it in whole units; the other fields and lines stay as they were.
@@ -71,8 +73,14 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     const QString moved = korgAt(QString::number(std::lround(1500 + 30 / scale)),
                                  QString::number(std::lround(-200.5 + 20 / scale)));
     QCOMPARE(forces->line(1), moved);
+    QTest::mouseMove(view, korg + QPoint(35, -25));
+    QTest::mouseMove(view, korg + QPoint(30, -20));
     QTest::mouseRelease(view, Qt::LeftButton, {}, korg + QPoint(30, -20));
     QCOMPARE(forces->lines(), QStringList({Hornet, moved}));
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Move Ship"));
+    undo->trigger();
+    QCOMPARE(forces->lines(), QStringList({Hornet, Korg}));
+    redo->trigger();
 
     // A drag on empty space pans and changes no line.
     const MapPoint origin = view->transform().origin();
@@ -86,6 +94,10 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     drag(view, hornet + QPoint(20, 0), hornet + QPoint(0, 40));
     QCOMPARE(forces->line(0), QStringLiteral("Federation Destroyer Hornet 0 0 180 2 <player> ()"));
     QCOMPARE(editor.findChild<QLineEdit*>(QStringLiteral("heading"))->text(), "180");
+    undo->trigger();
+    QCOMPARE(forces->line(0), Hornet);
+    QCOMPARE(editor.findChild<QLineEdit*>(QStringLiteral("heading"))->text(), "90");
+    redo->trigger();
 
     // Shift+drag on a ship turns it; snapping puts a move on the grid.
     const QPoint korgNow = viewPointOf(view, 1500 + 30 / scale, -200.5 + 20 / scale);
@@ -111,6 +123,11 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     QVERIFY(view->accessibleDescription().startsWith(
         "Selected ship Korg at X " + forces->line(1).section(' ', 3, 3) + ", Y " +
         forces->line(1).section(' ', 4, 4) + ", heading 329. "));
+    // The run of moves is one step, the turn after it another.
+    undo->trigger();
+    QCOMPARE(forces->line(1).section(' ', 5, 5), QStringLiteral("314"));
+    undo->trigger();
+    QCOMPARE(forces->line(1), start);
 }
 
 QTEST_MAIN(MapEditingTest)

@@ -108,6 +108,9 @@ class frmMain : public QMainWindow {
     // The one generator and the one map, while they are open.
     QPointer<frmRandom> random_;
     QPointer<TacticalMap> map_;
+    // The map's gesture that the history's step with mapMergeKey_ belongs to.
+    int mapGesture_ = -1;
+    int mapMergeKey_ = 0;
 };
 
 } // namespace forgeline

@@ -1,4 +1,5 @@
 // Ships moved and turned on the map: their lines change in place.
+#include "editor/window/EditorHistory.h"
 #include "editor/window/frmMain.h"
 #include "model/ForceLine.h"
 #include "ui/LineList.h"
@@ -10,7 +11,7 @@
 
 namespace forgeline {
 
-void frmMain::frmMain_Map_ShipChanged(int row, const ShipChange& change, int) {
+void frmMain::frmMain_Map_ShipChanged(int row, const ShipChange& change, int gesture) {
     if (row < 0 || row >= Forces->count()) {
         return;
     }
@@ -19,7 +20,14 @@ void frmMain::frmMain_Map_ShipChanged(int row, const ShipChange& change, int) {
     if (!after || FromCore(*after) == before) {
         return;
     }
-    Forces->replace(row, FromCore(*after));
+    // One drag, or one run of key presses, is one step.
+    if (gesture != mapGesture_) {
+        mapGesture_ = gesture;
+        mapMergeKey_ = history_->newMergeKey();
+    }
+    const QString name = change.heading ? QStringLiteral("Turn Ship") : QStringLiteral("Move Ship");
+    history_->record(
+        name, [this, row, &after] { Forces->replace(row, FromCore(*after)); }, mapMergeKey_);
 }
 
 void frmMain::showLoadedLine(int row) {
