@@ -6,6 +6,7 @@
 #include "ui/WindowFont.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("forgeline"));
@@ -28,7 +29,9 @@ int main(int argc, char* argv[]) {
         {forgeline::platform::WineSetUpLimit,
          [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }});
     forgeline::QtDialogs dialogs;
-    forgeline::frmMain window({folder, &toolchain, &dialogs});
+    const std::string unsaved =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    forgeline::frmMain window({folder, &toolchain, &dialogs, unsaved});
     window.show();
     if (commandLine.fileToOpen()) {
         window.openScenario(*commandLine.fileToOpen());

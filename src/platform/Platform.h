@@ -103,6 +103,11 @@ bool ProcessIsRunning(long processId);
 
 void SleepMilliseconds(int milliseconds);
 
+long CurrentProcessId();
+
+// Makes the folder and every folder above it that is missing; a folder already there is fine.
+Status CreateFolders(const std::string& path);
+
 // 8-bit text of the files, in the ANSI code page (Windows-1252 where there is none), to and
 // from UTF-8, the text of the rest of the program. Decoding never fails; encoding gives
 // nothing when a character has no place in the code page.

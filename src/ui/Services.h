@@ -13,6 +13,9 @@ struct Services {
     std::string programFolder;
     GameToolchain* toolchain = nullptr;
     Dialogs* dialogs = nullptr;
+    // Where the editor keeps its copy of unsaved work, in the user's data folder; empty keeps
+    // none.
+    std::string unsavedFolder;
 };
 
 } // namespace forgeline

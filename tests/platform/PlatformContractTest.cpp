@@ -144,6 +144,16 @@ TEST_F(PlatformContract, SavesAnyNameTheFolderHoldsAndClearsOnlyDeadProcessesLef
     EXPECT_FALSE(ProcessIsRunning(0));
 }
 
+TEST_F(PlatformContract, MakesFoldersAndKnowsItsOwnProcess) {
+    const std::string nested = at(WideName + "2") + PathSeparator() + "data";
+    EXPECT_TRUE(CreateFolders(nested));
+    EXPECT_TRUE(CreateFolders(nested));
+    EXPECT_TRUE(CreateForWriting(JoinPath(nested, "copy")));
+    EXPECT_FALSE(CreateFolders(at("README") + PathSeparator() + "data"));
+    EXPECT_TRUE(ProcessIsRunning(CurrentProcessId()));
+    EXPECT_FALSE(ProcessIsRunning(0));
+}
+
 TEST(Platform, JoinsWithOneSeparatorInTheProgramsFolder) {
     const std::string s(1, PathSeparator());
     const std::tuple<std::string, const char*, std::string> rows[] = {

@@ -1,6 +1,7 @@
 #include "editor/window/frmMain.h"
 
 #include "editor/window/EditorHistory.h"
+#include "editor/window/UnsavedCopy.h"
 #include "ui/AccessibleNames.h"
 #include "ui/BoxEvents.h"
 #include "ui/Dialogs.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 namespace forgeline {
 
@@ -35,6 +37,8 @@ frmMain::frmMain(Services services, QWidget* parent)
     history_ = new EditorHistory(
         {SCE, Summary, Description, Objective, Forces, EditShip, RemShip},
         [this] { refreshShipCount(); }, this);
+    unsaved_ = new UnsavedCopy(
+        services_.unsavedFolder, history_->stack(), [this] { return scenario(); }, this);
     buildMenus();
     connectHandlers();
     keepMenuShortcutsOverBoxes();
@@ -217,6 +221,24 @@ void frmMain::clearShipFields() {
     for (QLineEdit* number : {X, Y, heading, warp}) {
         number->setText(QStringLiteral("0"));
     }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    unsaved_->writeNow();
+    QMainWindow::closeEvent(event);
+}
+
+void frmMain::scenarioInFile() {
+    history_->stack()->setClean();
+}
+
+void frmMain::showScenario(const ScenarioSource& source) {
+    SCE->setText(FromCore(source.Title));
+    Summary->setText(FromCore(source.Summary));
+    Description->setPlainText(FromCore(source.Description));
+    Objective->setPlainText(FromCore(source.Objective));
+    Forces->setLines(FromCore(source.Forces));
+    refreshShipCount();
 }
 
 void frmMain::inform(const std::string& text) {

@@ -17,6 +17,7 @@ class QPushButton;
 namespace forgeline {
 
 class EditorHistory;
+class UnsavedCopy;
 class LineList;
 class TacticalMap;
 class frmRandom;
@@ -36,6 +37,7 @@ class frmMain : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -53,6 +55,7 @@ class frmMain : public QMainWindow {
     void frmMain_mnuSave_Click();
     void frmMain_Compile_Click();
     void frmMain_mnuExit_Click();
+    void frmMain_mnuRecover_Click();
     void frmMain_mnuLoad_Click();
     void frmMain_mnuRandom_Click();
     void frmMain_mnuMap_Click();
@@ -77,6 +80,9 @@ class frmMain : public QMainWindow {
     void selectPosition(QComboBox* list, int position);
     void clearShipFields();
     void inform(const std::string& text);
+    // The scenario on screen is now the one in a file.
+    void scenarioInFile();
+    void showScenario(const ScenarioSource& source);
     // A line changed in place (moved on the map, or such a move undone) shows its position and
     // heading in the entry fields when it is the line loaded there.
     void showLoadedLine(int row);
@@ -104,6 +110,7 @@ class frmMain : public QMainWindow {
     QLineEdit* shipCount = nullptr;
 
     EditorHistory* history_ = nullptr;
+    UnsavedCopy* unsaved_ = nullptr;
 
     // The one generator and the one map, while they are open.
     QPointer<frmRandom> random_;

@@ -1,7 +1,9 @@
 #include "editor/CommandMessages.h"
 #include "editor/CompileChecks.h"
 #include "editor/OpenedScenario.h"
+#include "editor/RecoveryCopy.h"
 #include "editor/window/EditorHistory.h"
+#include "editor/window/UnsavedCopy.h"
 #include "editor/window/frmMain.h"
 #include "files/ScenarioCompile.h"
 #include "platform/Platform.h"
@@ -9,6 +11,7 @@
 #include "ui/LineList.h"
 #include "ui/Text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -69,6 +72,8 @@ void frmMain::openScenario(const std::string& path) {
     }
     if (opened.message) {
         inform(*opened.message);
+    } else {
+        scenarioInFile();
     }
 }
 
@@ -81,7 +86,9 @@ void frmMain::frmMain_mnuSave_Click() {
     }
     if (Status written = WriteScenarioSource(ToCore(*path), scenario()); !written) {
         inform(FileFailureMessage(written.failure()));
+        return;
     }
+    scenarioInFile();
 }
 
 void frmMain::frmMain_Compile_Click() {
@@ -104,13 +111,35 @@ void frmMain::frmMain_Compile_Click() {
         inform(CompileFailureMessage(outcome.failure()));
         return;
     }
+    scenarioInFile();
     for (const std::string& message : CompileReport(*outcome)) {
         inform(message);
     }
 }
 
 void frmMain::frmMain_mnuExit_Click() {
+    // Nothing is asked; unsaved work stays in the copy for the next start.
+    unsaved_->writeNow();
     QApplication::exit(0);
+}
+
+void frmMain::frmMain_mnuRecover_Click() {
+    QAction* recover = findChild<QAction*>(QStringLiteral("mnuRecover"));
+    const std::vector<std::string> copies = unsaved_->abandoned();
+    recover->setVisible(copies.size() > 1);
+    if (copies.empty()) {
+        return;
+    }
+    const Result<ScenarioSource> copy = ReadRecoveryCopy(copies.front());
+    if (!copy) {
+        inform(FileFailureMessage(copy.failure()));
+        return;
+    }
+    history_->record(QStringLiteral("Recover Unsaved Scenario"),
+                     [this, &copy] { showScenario(*copy); });
+    // The work is this editor's now, kept in its own copy.
+    unsaved_->writeNow();
+    platform::DeleteFile(copies.front());
 }
 
 } // namespace forgeline

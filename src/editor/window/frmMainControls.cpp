@@ -1,5 +1,6 @@
 #include "editor/window/EditorHistory.h"
 #include "editor/window/OneLineTextEdit.h"
+#include "editor/window/UnsavedCopy.h"
 #include "editor/window/frmMain.h"
 #include "model/ShipCatalogue.h"
 #include "ui/Captions.h"
@@ -133,6 +134,10 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuSave_Click);
     item(file, "mnuOpen", "&Open Scenario", QKeySequence(Qt::CTRL | Qt::Key_O),
          &frmMain::frmMain_mnuOpen_Click);
+    item(file, "mnuRecover", "&Recover Unsaved Scenario", QKeySequence(),
+         &frmMain::frmMain_mnuRecover_Click);
+    // Offered only when an editor that no longer runs left unsaved work behind.
+    file->actions().constLast()->setVisible(!unsaved_->abandoned().empty());
     file->addSeparator()->setObjectName(QStringLiteral("mnuDash1"));
     item(file, "mnuExit", "&Exit", QKeySequence(), &frmMain::frmMain_mnuExit_Click);
 

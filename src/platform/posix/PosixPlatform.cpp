@@ -507,6 +507,26 @@ bool ProcessIsRunning(long processId) {
     return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 }
 
+long CurrentProcessId() {
+    return static_cast<long>(::getpid());
+}
+
+Status CreateFolders(const std::string& folder) {
+    const std::string path = native(folder);
+    int error = 0;
+    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        error = ::mkdir(path.substr(0, end).c_str(), 0777) == 0 ? 0 : errno;
+        if (end == std::string::npos) {
+            break;
+        }
+    }
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+        return errnoFailure(error == 0 || error == EEXIST ? ENOTDIR : error);
+    }
+    return {};
+}
+
 void SleepMilliseconds(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

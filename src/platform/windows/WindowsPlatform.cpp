@@ -391,6 +391,10 @@ Status StartProgram(const std::string& programPath, std::string_view parameters,
     return {};
 }
 
+long CurrentProcessId() {
+    return static_cast<long>(::GetCurrentProcessId());
+}
+
 bool ProcessIsRunning(long processId) {
     if (processId <= 0) {
         return false;
@@ -403,6 +407,28 @@ bool ProcessIsRunning(long processId) {
     const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     ::CloseHandle(process);
     return running;
+}
+
+Status CreateFolders(const std::string& path) {
+    const auto wide = widePath(path);
+    if (!wide) {
+        return systemFailure(ERROR_NO_UNICODE_TRANSLATION);
+    }
+    DWORD error = ERROR_SUCCESS;
+    for (std::size_t end = wide->find_first_of(L"\\/", 1);;
+         end = wide->find_first_of(L"\\/", end + 1)) {
+        error = ::CreateDirectoryW(wide->substr(0, end).c_str(), nullptr) ? ERROR_SUCCESS
+                                                                          : ::GetLastError();
+        if (end == std::wstring::npos) {
+            break;
+        }
+    }
+    const DWORD attributes = ::GetFileAttributesW(wide->c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return systemFailure(
+            error == ERROR_SUCCESS || error == ERROR_ALREADY_EXISTS ? ERROR_DIRECTORY : error);
+    }
+    return {};
 }
 
 void SleepMilliseconds(int milliseconds) {

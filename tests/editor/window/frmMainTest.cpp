@@ -44,7 +44,7 @@ struct WatchedToolchain final : GameToolchain {
 // The editor over a fresh program folder, shown and active so that the focus moves as it does
 // for the user.
 struct EditorWindow {
-    EditorWindow() {
+    explicit EditorWindow(std::string unsavedFolder = {}) : unsaved(std::move(unsavedFolder)) {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) {
@@ -56,7 +56,8 @@ struct EditorWindow {
     ScriptedDialogs dialogs;
     FolderToolchain toolchain{folder.path(), std::chrono::milliseconds(700)};
     WatchedToolchain watched{toolchain};
-    frmMain window{{folder.path(), &watched, &dialogs}};
+    std::string unsaved;
+    frmMain window{{folder.path(), &watched, &dialogs, unsaved}};
 
     template <typename Control = QWidget> Control* find(const QString& name) const {
         return window.findChild<Control*>(name);
@@ -175,6 +176,7 @@ class frmMainTest : public QObject {
     void historyUndoesEveryStepExactly();
     void historyMergesTypingAndOwnsTheUndoKeys();
     void openThenSaveGivesBackEveryByte();
+    void unsavedWorkIsKeptApartAndOfferedAfterAKill();
     void exitEndsTheProgram();
 };
 
@@ -222,7 +224,8 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
     }
     QCOMPARE(menus.join(';'),
              "mnuFile &File;mnuNew &New Scenario Ctrl+N;mnuSave &Save Scenario "
-             "Ctrl+S;mnuOpen &Open Scenario Ctrl+O;mnuDash1  -;mnuExit &Exit ;"
+             "Ctrl+S;mnuOpen &Open Scenario Ctrl+O;mnuRecover &Recover Unsaved Scenario ;"
+             "mnuDash1  -;mnuExit &Exit ;"
              "mnuEdit &Edit;mnuUndo &Undo Ctrl+Z;mnuRedo &Redo Ctrl+Y;"
              "mnuScene &Scenario;mnuLoad &Play Scenario Ctrl+A;mnuRandom &Random "
              "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M;mnuCheck Check &Scenario F7");
@@ -585,6 +588,43 @@ void frmMainTest::openThenSaveGivesBackEveryByte() {
     editor.run({"menu mnuOpen", "menu mnuSave"});
     QCOMPARE(editor.dialogs.shown, QStringList());
     QVERIFY(editor.folder.read("out.sce") == file);
+}
+
+void frmMainTest::unsavedWorkIsKeptApartAndOfferedAfterAKill() {
+    const TestFolder data;
+    const QString unsaved = QString::fromStdString(data.file("user/data"));
+    const QString kept = QString::fromUtf8("Caf\u00e9 \u03a9");
+    EditorWindow first(unsaved.toStdString());
+    EditorWindow second(unsaved.toStdString());
+    first.run({"add Orion Raider Vex -5 1.5 720 0 <internal>", "set SCE " + kept});
+    second.run({"type SCE Second"});
+    // Written a few seconds after the change, with no Exit: what a kill leaves behind.
+    QDir folder(unsaved);
+    QTRY_COMPARE_WITH_TIMEOUT(folder.entryList(QDir::Files).size(), 2, 10000);
+    QString firstCopy;
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        QFile copy(folder.filePath(name));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        const QString bytes = QString::fromUtf8(copy.readAll());
+        QVERIFY(bytes.contains(kept) != bytes.contains("Second"));
+        firstCopy = bytes.contains(kept) ? name : firstCopy;
+    }
+    // The first editor's process is gone; the second's still runs, so its copy is not offered.
+    QVERIFY(folder.rename(firstCopy, "unsaved-999999999-1.forgeline"));
+    EditorWindow third(unsaved.toStdString());
+    QAction* recover = third.find<QAction>("mnuRecover");
+    QVERIFY(recover->isVisible() && recover->isEnabled());
+    third.run({"menu mnuRecover"});
+    QCOMPARE(third.texts("SCE shipCount"), kept + "|1");
+    QCOMPARE(third.undoRedo(), "&Undo Recover Unsaved Scenario+&Redo-");
+    QVERIFY(!recover->isVisible());
+    QVERIFY(!folder.exists("unsaved-999999999-1.forgeline"));
+    // A Save leaves nothing unsaved, and no copy; one the code page refuses leaves it.
+    third.document();
+    QCOMPARE(folder.entryList(QDir::Files).size(), 2);
+    third.run({"set SCE Patrol"});
+    third.document();
+    QCOMPARE(folder.entryList(QDir::Files).size(), 1);
 }
 
 void frmMainTest::exitEndsTheProgram() {
