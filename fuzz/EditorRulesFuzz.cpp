@@ -2,6 +2,7 @@
 // pasted into its boxes: the numeric test agrees with the C library's reading of a number, a
 // number box settles on a number (or the start of one) after every key and after leaving it, and
 // pasting leaves no line break.
+#include "FuzzCheck.h"
 #include "editor/EditorRules.h"
 #include "model/Numbers.h"
 
@@ -14,13 +15,8 @@
 
 namespace {
 
+using namespace forgeline::fuzz;
 using forgeline::NumericChange;
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 // Signs, digits, one decimal point and one exponent as strtod reads them, with the finite
 // values of a double; an exponent still being typed ("2E", "2E-") counts as absent.

@@ -1,6 +1,7 @@
 // Any text as a force line: splitting, piece reading and the clash test never fault and agree
 // with one another; selecting the line and editing it writes back nine pieces that read as the
 // same fields.
+#include "FuzzCheck.h"
 #include "editor/EditorRules.h"
 #include "editor/ShipEditing.h"
 #include "model/ForceChecks.h"
@@ -12,11 +13,7 @@
 
 namespace {
 
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
+using namespace forgeline::fuzz;
 
 // A number box given a piece of the line, its rule settled, then left.
 void settleNumberBox(std::string& text) {

@@ -1,6 +1,7 @@
 // Generation from any settings the generator's rules let through, with any random values: at most
 // 30 lines, the player's line first and as set, every line of nine pieces with whole numbers in
 // their areas, ships of the catalogue, and no name twice.
+#include "FuzzCheck.h"
 #include "model/ForceLine.h"
 #include "model/ShipCatalogue.h"
 #include "random/Draws.h"
@@ -19,16 +20,8 @@
 
 namespace {
 
+using namespace forgeline::fuzz;
 using namespace forgeline;
-
-// Room for every digit of the largest double, which a pasted number may spell out.
-constexpr std::size_t LongestText = 400;
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 // Values from the input while it lasts, then from a seed it gave.
 class InputRandom final : public RandomSource {
@@ -72,12 +65,6 @@ RandomSettings settingsFrom(FuzzedDataProvider& input) {
     settings.playerName = name.empty() ? ShipNamePlaceholder : name;
     settings.randomStart = input.ConsumeBool();
     return settings;
-}
-
-bool isWholeText(const std::string& text) {
-    const std::string digits = text.starts_with('-') ? text.substr(1) : text;
-    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
-           (digits == "0" ? text == "0" : digits.front() != '0');
 }
 
 // A coordinate drawn as Int((max - min + extra) * r + min).

@@ -2,6 +2,7 @@
 // boxes, moving between them at will. Every change settles within three runs of its rule, every
 // box without the focus holds a number, and once every box has lost the focus the counts lie
 // within their bounds and in order with their partners and every range is at least 1000 wide.
+#include "FuzzCheck.h"
 #include "random/SettingsRules.h"
 #include "random/WholeNumber.h"
 
@@ -14,17 +15,9 @@
 
 namespace {
 
+using namespace forgeline::fuzz;
 using namespace forgeline;
 using enum SettingsBox;
-
-// Room for every digit of the largest double, which a pasted number may spell out.
-constexpr std::size_t LongestText = 400;
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 bool within(const std::optional<WholeNumber>& value, int lowest, int highest) {
     return *value >= WholeNumber(lowest) && *value <= WholeNumber(highest);
@@ -43,11 +36,9 @@ void checkValid(const RandomSettings& settings, std::optional<SettingsBox> focus
         int minLowest, minHighest, maxLowest, maxHighest;
         bool equalAllowed;
     };
-    const CountPair counts[] = {
-        {MinFr, MaxFr, 1, 9, 2, 10, false},
-        {MinEn, MaxEn, 1, 29, 2, 30, false},
-        {MinNat, MaxNat, 1, 3, 1, 3, true},
-    };
+    const CountPair counts[] = {{MinFr, MaxFr, 1, 9, 2, 10, false},
+                                {MinEn, MaxEn, 1, 29, 2, 30, false},
+                                {MinNat, MaxNat, 1, 3, 1, 3, true}};
     for (const CountPair& pair : counts) {
         const std::optional<WholeNumber> min = valueOf(pair.min);
         const std::optional<WholeNumber> max = valueOf(pair.max);

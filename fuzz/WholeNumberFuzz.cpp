@@ -1,6 +1,7 @@
 // Whole values of any text, and of doubles written out exactly: a value exists for exactly the
 // numeric texts, reads back from its own text, and agrees with the double's floor, order, sum and
 // difference wherever double arithmetic is exact.
+#include "FuzzCheck.h"
 #include "model/Numbers.h"
 #include "random/WholeNumber.h"
 
@@ -16,19 +17,8 @@
 
 namespace {
 
+using namespace forgeline::fuzz;
 using forgeline::WholeNumber;
-
-void check(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-bool isCanonical(const std::string& text) {
-    const std::string digits = text.starts_with('-') ? text.substr(1) : text;
-    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
-           (digits == "0" ? text == "0" : digits.front() != '0');
-}
 
 void checkText(const std::string& text) {
     const std::optional<WholeNumber> value = WholeNumber::FloorOf(text);
@@ -37,7 +27,7 @@ void checkText(const std::string& text) {
         return;
     }
     const std::string written = value->text();
-    check(isCanonical(written));
+    check(isWholeText(written));
     check(WholeNumber::FloorOf(written) == value);
     const WholeNumber gap(1000);
     check(*value + gap - gap == *value);

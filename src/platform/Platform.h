@@ -37,6 +37,10 @@ bool FolderExists(const std::string& path);
 
 Status DeleteFile(const std::string& path);
 
+// For tests: while a failure is set, every DeleteFile deletes nothing and fails with it. A
+// process running as root can delete nearly anything, so no file set-up can provoke this.
+void FailDeletesWith(std::optional<Failure> failure);
+
 // The name of the ordinary file in the folder that matches the name, letter case ignored
 // where the file system itself tells letter cases apart.
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder, std::string_view name);

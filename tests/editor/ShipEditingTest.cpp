@@ -26,14 +26,12 @@ TEST(ShipEditing, AddShipRefusesATakenNameFirstThenAnIncompleteEntry) {
         std::optional<std::string> newLine;
         bool refreshCount;
     };
-    const Row rows[] = {
-        {{Korg}, entry("korg"), {}, line("korg"), true},
-        {{Hornet, Korg}, entry("Korg", NoSelection), Taken, {}, false},
-        {{Korg}, entry("Kor", NoSelection), Incomplete, {}, true},
-        {{}, entry("Kor", 1, 2, NoSelection), Incomplete, {}, true},
-        // A line too short for a name clashes with no name, not even an empty one.
-        {{"Klingon BC"}, entry(""), Incomplete, {}, true},
-    };
+    const Row rows[] = {{{Korg}, entry("korg"), {}, line("korg"), true},
+                        {{Hornet, Korg}, entry("Korg", NoSelection), Taken, {}, false},
+                        {{Korg}, entry("Kor", NoSelection), Incomplete, {}, true},
+                        {{}, entry("Kor", 1, 2, NoSelection), Incomplete, {}, true},
+                        // A line too short for a name clashes with no name, not even an empty one.
+                        {{"Klingon BC"}, entry(""), Incomplete, {}, true}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const AddShipDecision decision = DecideAddShip(rows[i].lines, rows[i].entry);
         EXPECT_EQ(decision.message, rows[i].message) << i;
@@ -52,18 +50,16 @@ TEST(ShipEditing, EditShipReplacesTheLineTheTagNamesUnlessRefused) {
         std::optional<std::string> newLine;
         int index;
     };
-    const Row rows[] = {
-        {three, "1", entry("Korg"), {}, line("Korg"), 1},
-        {three, "2", entry("Korg"), Taken, {}, 2},
-        {{}, "1", entry("Korg", 1, NoSelection), Incomplete, {}, NoSelection},
-        {{}, "0", entry("Korg"), {}, {}, NoSelection},
-        {three, "", entry("Korg"), {}, {}, NoSelection},
-        {three, "-1", entry("Korg"), {}, {}, NoSelection},
-        {three, "+1", entry("Korg"), {}, {}, NoSelection},
-        {three, " 1", entry("Korg"), {}, {}, NoSelection},
-        {three, "1 ", entry("Korg"), {}, {}, NoSelection},
-        {three, "99999999999", entry("Korg"), {}, {}, NoSelection},
-    };
+    const Row rows[] = {{three, "1", entry("Korg"), {}, line("Korg"), 1},
+                        {three, "2", entry("Korg"), Taken, {}, 2},
+                        {{}, "1", entry("Korg", 1, NoSelection), Incomplete, {}, NoSelection},
+                        {{}, "0", entry("Korg"), {}, {}, NoSelection},
+                        {three, "", entry("Korg"), {}, {}, NoSelection},
+                        {three, "-1", entry("Korg"), {}, {}, NoSelection},
+                        {three, "+1", entry("Korg"), {}, {}, NoSelection},
+                        {three, " 1", entry("Korg"), {}, {}, NoSelection},
+                        {three, "1 ", entry("Korg"), {}, {}, NoSelection},
+                        {three, "99999999999", entry("Korg"), {}, {}, NoSelection}};
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const EditShipDecision decision = DecideEditShip(rows[i].lines, rows[i].tag, rows[i].entry);
         EXPECT_EQ(decision.message, rows[i].message) << i;

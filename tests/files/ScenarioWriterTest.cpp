@@ -29,8 +29,7 @@ TEST(ScenarioWriter, RoundTripsThroughTheReader) {
         {},
         {"T", "", "", "", {""}},
         {"  spaced  ", "Summary:no space", "Objective: in description", "x", {"a", "", "b"}},
-        {"Caf\u00e9\u20ac\u0081", "\u201c\u2122\u201d", "\u00ff\u00a0", "", {"\u0160 \u017d"}},
-    };
+        {"Caf\u00e9\u20ac\u0081", "\u201c\u2122\u201d", "\u00ff\u00a0", "", {"\u0160 \u017d"}}};
     testing::TestFolder folder;
     for (const ScenarioSource& source : rows) {
         ASSERT_TRUE(WriteScenarioSource(folder.file("trip.sce"), source));
@@ -46,13 +45,18 @@ TEST(ScenarioWriter, RefusesWhatTheFileCannotHoldAndWritesNothing) {
          "The title holds a line break, which a scenario file cannot hold."},
         {{"", "", "one\r\ntwo", "", {}},
          "The description holds a line break, which a scenario file cannot hold."},
+        {{"", "", "", "one\rtwo", {}},
+         "The objective holds a line break, which a scenario file cannot hold."},
+        {{"", "", "", "", {"ok", "Klingon BC Korg\n0 0 0 0 <internal> ()"}},
+         "The force line 2 holds a line break, which a scenario file cannot hold."},
+        {{"", "\u2028\u0085", "", "", {}},
+         "The summary holds a character that a scenario file cannot hold."},
         {{"", "\u4e2d", "", "", {}},
          "The summary holds a character that a scenario file cannot hold."},
         {{"", "", "", "\xff bad utf-8", {}},
          "The objective holds a character that a scenario file cannot hold."},
         {{"", "", "", "", {"ok", "Klingon BC \u263a 0 0 0 0 <internal> ()"}},
-         "The force line 2 holds a character that a scenario file cannot hold."},
-    };
+         "The force line 2 holds a character that a scenario file cannot hold."}};
     testing::TestFolder folder;
     folder.write("keep.sce", "precious");
     for (const auto& [source, message] : rows) {

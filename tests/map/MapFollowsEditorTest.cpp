@@ -93,6 +93,13 @@ void MapFollowsEditorTest::mapFollowsTheFormInFront() {
     QTest::keyClick(view, Qt::Key_BracketLeft);
     QCOMPARE(proposal->lines(), proposed);
     QCOMPARE(viewPointOf(view, 0, 600), axe + QPoint(30, 30));
+    // Its list replaced whole shows too; a click on its ship selects nothing in the editor.
+    proposal->setLines({QStringLiteral("Orion Raider Blade 600 600 45 1 <internal> ()"),
+                        QStringLiteral("Klingon BC Kang x 0 0 1 <internal> ()"),
+                        QStringLiteral("Romulan WE Talon - 0 0 1 <internal> ()")});
+    QCOMPARE(note->text(), QStringLiteral("2 ships not shown"));
+    QTest::mouseClick(view, Qt::LeftButton, {}, viewPointOf(view, 600, 600));
+    QCOMPARE(forces->selectedRow(), 1);
     generator->close();
     QTRY_COMPARE(note->text(), QString());
 }

@@ -17,22 +17,16 @@ class TacticalMapTest : public QObject {
 };
 
 void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
-    const QStringList fleet = {
-        "Federation Destroyer Hornet 0 0 90 2 <player> ()",
-        "Klingon BC Korg 1500 -200 270 3 <internal> ()",
-        "Romulan WE Talon - 0 0 1 <internal> ()",
-        "Orion Raider Blade -800 600 45 1 <internal> ()",
-    };
+    const QStringList fleet = {"Federation Destroyer Hornet 0 0 90 2 <player> ()",
+                               "Klingon BC Korg 1500 -200 270 3 <internal> ()",
+                               "Romulan WE Talon - 0 0 1 <internal> ()",
+                               "Orion Raider Blade -800 600 45 1 <internal> ()"};
     TacticalMap map;
     map.show();
     QVERIFY(QTest::qWaitForWindowExposed(&map));
-    QCOMPARE(map.objectName(), QStringLiteral("TacticalMap"));
-    QCOMPARE(map.windowTitle(), QStringLiteral("Tactical Map"));
     auto* view = map.findChild<MapView*>(QStringLiteral("mapView"));
     auto* note = map.findChild<QLabel*>(QStringLiteral("notShown"));
     QVERIFY(view && note);
-    QCOMPARE(map.findChild<QLabel*>(QStringLiteral("headingNote"))->text(),
-             QStringLiteral("Heading: 0 points up (+Y), clockwise"));
     QSignalSpy clicked(&map, &TacticalMap::lineClicked);
     const auto fittedScale = [view](const QStringList& lines) {
         return FitView(FitArea(ShipsForMap(ToCore(lines)).ships), view->width(), view->height())

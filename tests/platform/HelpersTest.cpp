@@ -17,8 +17,7 @@ TEST(CommandLine, SplitsAsAWindowsProgramDoes) {
         {"a\\\\b", {"a\\\\b"}},
         {"a\\\"b", {"a\"b"}},
         {"a\\\\\"b c\"", {"a\\b c"}},
-        {"\"a\"\"b\"", {"a\"b"}},
-    };
+        {"\"a\"\"b\"", {"a\"b"}}};
     for (const auto& [parameters, arguments] : rows) {
         EXPECT_EQ(SplitCommandLine(parameters), arguments) << parameters;
     }
@@ -35,10 +34,18 @@ TEST(Wildcard, MatchesIgnoringCase) {
         {"x", "?", true},
         {"xy", "?", false},
         {"aaaaaaaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*a*a*c", false},
-    };
+        {"AZ.sco", "az.SCO", true},
+        {"@[", "`{", false}};
     for (const auto& [name, pattern, matches] : rows) {
         EXPECT_EQ(MatchesWildcard(name, pattern), matches) << name << " ~ " << pattern;
     }
+}
+
+TEST(Wildcard, SortsIgnoringCaseThenByBytes) {
+    // "_" lies between the capitals and the small letters.
+    std::vector<std::string> names{"z", "_", "a", "Z", "B", "A", "`", "@", "["};
+    SortNamesIgnoringCase(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"@", "[", "_", "`", "A", "a", "B", "Z", "z"}));
 }
 
 } // namespace

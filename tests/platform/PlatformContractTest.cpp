@@ -5,7 +5,6 @@
 #include "platform/Platform.h"
 #include "platform/TemporaryName.h"
 
-#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -58,8 +57,7 @@ TEST_F(PlatformContract, ListsAndFindsOrdinaryFilesIgnoringCase) {
         {"Alpha.sco", true, "Alpha.sco"},     {"alpha.SCO", std::nullopt, "Alpha.sco"},
         {".hidden.sco", true, ".hidden.sco"}, {WideName, true, WideName},
         {"x.sco", false, std::nullopt},       {"absent", false, std::nullopt},
-        {"*.sco", false, std::nullopt},
-    };
+        {"*.sco", false, std::nullopt}};
     for (const auto& [name, exists, found] : rows) {
         if (exists) {
             EXPECT_EQ(FileExists(at(name)), *exists) << name;
@@ -74,6 +72,11 @@ TEST_F(PlatformContract, DeletesFilesOnlyAndFailsWithThePlatformsCodeAndText) {
         EXPECT_TRUE(DeleteFile(at(name))) << name;
         EXPECT_FALSE(FileExists(at(name))) << name;
     }
+    {
+        const testing::FailingDeletes refused({13, "Permission denied"});
+        EXPECT_EQ(DeleteFile(at("beta.sco")).failure(), (Failure{13, "Permission denied"}));
+    }
+    EXPECT_TRUE(FileExists(at("beta.sco")));
     folder.write("plain", "not a program");
     const auto failureOf = [](const auto& done) { return done ? Failure{} : done.failure(); };
     const std::string inMissingFolder = at("none") + PathSeparator() + "x.sce";
@@ -90,8 +93,7 @@ TEST_F(PlatformContract, DeletesFilesOnlyAndFailsWithThePlatformsCodeAndText) {
         {failureOf(OpenForReading(Device)), NotARegularFileFailure()},
         {failureOf(CreateForWriting(Device)), NotARegularFileFailure()},
         {failureOf(StartProgram(at("absent"), " random.sce", folder.path())), expected.missingFile},
-        {failureOf(StartProgram(at("plain"), " random.sce", folder.path())), expected.notAProgram},
-    };
+        {failureOf(StartProgram(at("plain"), " random.sce", folder.path())), expected.notAProgram}};
     for (std::size_t row = 0; row < std::size(rows); ++row) {
         EXPECT_EQ(rows[row].first, rows[row].second) << "row " << row;
     }
@@ -161,8 +163,7 @@ TEST(Platform, JoinsWithOneSeparatorInTheProgramsFolder) {
         {"games" + s, "random.sce", "games" + s + "random.sce"},
         {s, "random.sce", s + "random.sce"},
         {"", "random.sce", s + "random.sce"},
-        {"games", "", "games" + s},
-    };
+        {"games", "", "games" + s}};
     for (const auto& [folder, name, path] : rows) {
         EXPECT_EQ(JoinPath(folder, name), path) << folder;
     }
@@ -175,8 +176,7 @@ TEST(Platform, StartedProgramsGetTheirArgumentsInTheWorkingFolder) {
     const std::tuple<const char*, const char*, std::vector<std::string>> rows[] = {
         {"scene.exe", " \"Deep Space.sce\"", {"Deep Space.sce"}},
         {"Halvex.exe", " nobanner scenario ", {"nobanner", "scenario"}},
-        {"Halvex.exe", "", {}},
-    };
+        {"Halvex.exe", "", {}}};
     for (const auto& [program, parameters, arguments] : rows) {
         TestFolder game;
         InstallFakeProgram(game, program);
@@ -189,22 +189,16 @@ TEST(Platform, StartedProgramsGetTheirArgumentsInTheWorkingFolder) {
     }
 }
 
-TEST(Platform, SleepsAtLeastAsLongAsAsked) {
-    for (const int milliseconds : {0, 30, 120}) {
-        const auto start = std::chrono::steady_clock::now();
-        SleepMilliseconds(milliseconds);
-        EXPECT_GE(std::chrono::steady_clock::now() - start,
-                  std::chrono::milliseconds(milliseconds));
-    }
-}
-
 TEST(Platform, AnsiTextIsWindows1252) {
     const std::pair<std::string, std::string> rows[] = {
         {"", ""},
-        {"\x80\x9f", "\u20ac\u0178"},
-        {"\x81\x8d\x8f\x90\x9d", "\u0081\u008d\u008f\u0090\u009d"},
-        {"Caf\xe9 \x93quoted\x94\xff", "Caf\u00e9 \u201cquoted\u201d\u00ff"},
-    };
+        {"\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8d\x8e\x8f",
+         "\u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\u008d"
+         "\u017d\u008f"},
+        {"\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9d\x9e\x9f",
+         "\u0090\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a\u0153\u009d"
+         "\u017e\u0178"},
+        {"Caf\xe9 \x93quoted\x94\xff", "Caf\u00e9 \u201cquoted\u201d\u00ff"}};
     for (const auto& [bytes, text] : rows) {
         EXPECT_EQ(AnsiToUtf8(bytes), text) << bytes;
         EXPECT_EQ(Utf8ToAnsi(text), bytes) << bytes;
@@ -215,8 +209,11 @@ TEST(Platform, AnsiTextIsWindows1252) {
     }
     EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
     // Nothing is written as a look-alike or a question mark.
-    for (const char* text : {"\u0100", "\u0151", "\u221e", "\u4e2d", "\U0001F600", "\xff", "\xc3",
-                             "\xe2\x82", "ok\xc3"}) {
+    for (const char* text : {"\u0080", "\u0085", "\u009f", "\u0100", "\u0151", "\u2028", "\u221e",
+                             "\u4e2d", "\U0001F600", "\xff", "\xc3",
+                             "\xc3"
+                             "A",
+                             "\xe2\x82", "ok\xc3", "\xf8\x88\x80\x80\x80"}) {
         EXPECT_EQ(Utf8ToAnsi(text), std::nullopt) << text;
     }
 }

@@ -116,5 +116,50 @@ TEST(PosixPlatform, AWineThatNeverGetsTheProgramRunningIsAFailedStartWithinTheLi
     EXPECT_TRUE(ended());
 }
 
+// A replacement goes where the links lead, leaving them links, with the file's own mode, also
+// the bits a process's umask would drop from a new file.
+TEST(PosixPlatform, ReplacingKeepsLinksAndMode) {
+    TestFolder folder;
+    folder.makeFolder("real");
+    const std::pair<const char*, fs::perms> rows[] = {
+        {"real/target.sce", fs::perms::owner_read | fs::perms::owner_write},
+        {"link.sce", fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all},
+        {"chain.sce", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write}};
+    fs::create_symlink("real/target.sce", folder.file("link.sce"));
+    fs::create_symlink("link.sce", folder.file("chain.sce"));
+    for (const auto& [name, mode] : rows) {
+        folder.write("real/target.sce", "old");
+        fs::permissions(folder.file("real/target.sce"), mode);
+        auto file = CreateForWriting(folder.file(name));
+        ASSERT_TRUE(file && (*file)->write(name) && (*file)->close()) << name;
+        EXPECT_TRUE(fs::is_symlink(folder.file("link.sce")) &&
+                    fs::is_symlink(folder.file("chain.sce")));
+        EXPECT_EQ(folder.read("real/target.sce"), name);
+        EXPECT_EQ(fs::status(folder.file("real/target.sce")).permissions(), mode) << name;
+    }
+}
+
+// A link counts as what it leads to: a file is listed and found in any letter case; a link to a
+// folder or to nothing is no file.
+TEST(PosixPlatform, LinksAreListedAndFoundAsWhatTheyLeadTo) {
+    TestFolder folder;
+    folder.write("Real.sco", "");
+    folder.makeFolder("folder");
+    fs::create_symlink("Real.sco", folder.file("Link.sco"));
+    fs::create_symlink("folder", folder.file("Folder.sco"));
+    fs::create_symlink("missing", folder.file("Dangling.sco"));
+    EXPECT_EQ(ListFiles(folder.path(), "*.SCO"),
+              (std::vector<std::string>{"Link.sco", "Real.sco"}));
+    const std::pair<const char*, std::optional<std::string>> rows[] = {
+        {"link.sco", "Link.sco"},
+        {"LINK.SCO", "Link.sco"},
+        {"folder.sco", std::nullopt},
+        {"Folder.sco", std::nullopt},
+        {"dangling.SCO", std::nullopt}};
+    for (const auto& [name, found] : rows) {
+        EXPECT_EQ(FindFileIgnoringCase(folder.path(), name), found) << name;
+    }
+}
+
 } // namespace
 } // namespace forgeline::platform

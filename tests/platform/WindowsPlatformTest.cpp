@@ -37,8 +37,7 @@ TEST(WindowsPlatform, HiddenAndSystemFilesAreNotListedButFoundAndKeepTheirAttrib
         {"readonly.sco", FILE_ATTRIBUTE_READONLY},
         {"secret.sco", FILE_ATTRIBUTE_HIDDEN},
         {"system.sco", FILE_ATTRIBUTE_SYSTEM},
-        {"both.sco", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
-    };
+        {"both.sco", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}};
     for (const auto& [name, attributes] : rows) {
         folder.write(name, "old");
         ASSERT_TRUE(

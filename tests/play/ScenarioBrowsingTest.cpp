@@ -53,8 +53,7 @@ TEST(ScenarioDisplay, ShowsTheSourceOfTheSameNameOrStandInTexts) {
         {"Alpha.Deep.sco", alpha},
         {"Gamma.SCO", "Gamma title|g||Win|Orion Raider R 1 2 3 4 <internal> ();|1|"},
         {"Beta.sco", "Beta.sco" + unknown},
-        {"Folder.sco", "Folder.sco" + unknown},
-    };
+        {"Folder.sco", "Folder.sco" + unknown}};
     for (const auto& [entry, expected] : rows) {
         EXPECT_EQ(shown(DisplayScenario(folder.path(), entry)), expected) << entry;
     }

@@ -51,8 +51,7 @@ TEST(RangeRulesAtTheDoubleLimit, APairNearTheLargestDoubleStillSettles) {
         {MaxRanX, text(refused), "-25000", "5"},
         {MaxRanX, text(kept), text(kept), text(Beyond - WholeNumber(1))},
         {MinRanY, text(zero - refused), "-25000", "-26000"},
-        {MinRanY, text(zero - kept), text(zero - kept), text(WholeNumber(1) - Beyond)},
-    };
+        {MinRanY, text(zero - kept), text(zero - kept), text(WholeNumber(1) - Beyond)}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(BoxName(row.emptied)) + " beside " + row.dropped);
         RandomSettings settings;

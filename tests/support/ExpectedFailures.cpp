@@ -16,18 +16,14 @@ bool RunningUnderWine() {
 }
 
 const ExpectedFailures& PlatformFailures() {
-    static const ExpectedFailures windows{
-        {2, "The system cannot find the file specified."},
-        {3, "The system cannot find the path specified."},
-        {5, "Access is denied."},
-        {193, "%1 is not a valid Win32 application."},
-    };
-    static const ExpectedFailures wine{
-        {2, "File not found."},
-        {3, "Path not found."},
-        {5, "Access denied."},
-        {193, "Bad EXE format for %1."},
-    };
+    static const ExpectedFailures windows{{2, "The system cannot find the file specified."},
+                                          {3, "The system cannot find the path specified."},
+                                          {5, "Access is denied."},
+                                          {193, "%1 is not a valid Win32 application."}};
+    static const ExpectedFailures wine{{2, "File not found."},
+                                       {3, "Path not found."},
+                                       {5, "Access denied."},
+                                       {193, "Bad EXE format for %1."}};
     return RunningUnderWine() ? wine : windows;
 }
 
@@ -38,12 +34,10 @@ bool RunningUnderWine() {
 }
 
 const ExpectedFailures& PlatformFailures() {
-    static const ExpectedFailures posix{
-        {ENOENT, "No such file or directory"},
-        {ENOENT, "No such file or directory"},
-        {EISDIR, "Is a directory"},
-        {EACCES, "Permission denied"},
-    };
+    static const ExpectedFailures posix{{ENOENT, "No such file or directory"},
+                                        {ENOENT, "No such file or directory"},
+                                        {EISDIR, "Is a directory"},
+                                        {EACCES, "Permission denied"}};
     return posix;
 }
 

@@ -101,15 +101,23 @@ void MakeFakeCompilerFail(const TestFolder& folder) {
     folder.write("fake-scene.fail", "");
 }
 
-std::optional<FakeRecord> WaitForRecord(const TestFolder& folder, const std::string& name,
-                                        std::chrono::milliseconds timeout) {
+bool WaitForFile(const TestFolder& folder, const std::string& name,
+                 std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    const std::string record = name + ".record";
-    while (!folder.exists(record)) {
+    while (!folder.exists(name)) {
         if (std::chrono::steady_clock::now() > deadline) {
-            return std::nullopt;
+            return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::optional<FakeRecord> WaitForRecord(const TestFolder& folder, const std::string& name,
+                                        std::chrono::milliseconds timeout) {
+    const std::string record = name + ".record";
+    if (!WaitForFile(folder, record, timeout)) {
+        return std::nullopt;
     }
     FakeRecord result;
     std::istringstream lines(folder.read(record));

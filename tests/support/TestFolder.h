@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -32,6 +34,14 @@ class TestFolder {
 
 std::string ReadWholeFile(const std::string& path);
 
+// Every delete fails with the failure while this lives.
+struct FailingDeletes {
+    explicit FailingDeletes(const Failure& failure) { platform::FailDeletesWith(failure); }
+    ~FailingDeletes() { platform::FailDeletesWith(std::nullopt); }
+    FailingDeletes(const FailingDeletes&) = delete;
+    FailingDeletes& operator=(const FailingDeletes&) = delete;
+};
+
 // What a fake program recorded of one start.
 struct FakeRecord {
     std::string workingFolder;
@@ -47,6 +57,10 @@ void InstallFakeProgram(const TestFolder& folder, const std::string& name);
 // Makes the fake compiler take this long, or never compile.
 void SetFakeCompilerDelay(const TestFolder& folder, std::chrono::milliseconds delay);
 void MakeFakeCompilerFail(const TestFolder& folder);
+
+// Whether the file appears in the folder within the timeout.
+bool WaitForFile(const TestFolder& folder, const std::string& name,
+                 std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 // The record the fake program of that name left, waiting for it up to the timeout.
 std::optional<FakeRecord>

@@ -44,14 +44,12 @@ void AccessibleNamesTest::everyControlIsNamedForScreenReaders() {
         QWidget* window;
         const char* control;
         const char* name;
-    } rows[] = {
-        {&editor, "SCE", "Scenario Title"},
-        {&editor, "X", "X Coord"},
-        {&editor, "playcomp", "Controller"},
-        {&browser, "Scenarios", "Select Scenario"},
-        {&generator, "MinFRanX", "Friendly Range X Min #"},
-        {&generator, "MaxNat", "Enemy Nations Max #"},
-    };
+    } rows[] = {{&editor, "SCE", "Scenario Title"},
+                {&editor, "X", "X Coord"},
+                {&editor, "playcomp", "Controller"},
+                {&browser, "Scenarios", "Select Scenario"},
+                {&generator, "MinFRanX", "Friendly Range X Min #"},
+                {&generator, "MaxNat", "Enemy Nations Max #"}};
     for (const auto& row : rows) {
         auto* control = row.window->findChild<QWidget*>(QLatin1String(row.control));
         QVERIFY(control != nullptr);

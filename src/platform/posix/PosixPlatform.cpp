@@ -1,5 +1,6 @@
 #include "platform/CommandLine.h"
 #include "platform/Cp1252.h"
+#include "platform/DeleteSeam.h"
 #include "platform/Platform.h"
 #include "platform/TemporaryName.h"
 #include "platform/Wildcard.h"
@@ -375,6 +376,9 @@ bool FolderExists(const std::string& path) {
 }
 
 Status DeleteFile(const std::string& path) {
+    if (auto forced = ForcedDeleteFailure()) {
+        return *forced;
+    }
     if (::unlink(native(path).c_str()) != 0) {
         return errnoFailure(errno);
     }

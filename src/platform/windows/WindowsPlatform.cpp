@@ -1,3 +1,4 @@
+#include "platform/DeleteSeam.h"
 #include "platform/Platform.h"
 #include "platform/TemporaryName.h"
 #include "platform/Wildcard.h"
@@ -253,6 +254,9 @@ bool FolderExists(const std::string& path) {
 }
 
 Status DeleteFile(const std::string& path) {
+    if (auto forced = ForcedDeleteFailure()) {
+        return *forced;
+    }
     const auto wide = widePath(path);
     if (!wide) {
         return systemFailure(ERROR_NO_UNICODE_TRANSLATION);

