@@ -42,7 +42,7 @@ void BM_BrowserListing(benchmark::State& state) {
     AnsweringDialogs dialogs;
     FolderToolchain toolchain(folder);
     for (auto _ : state) {
-        auto browser = std::make_unique<frmPlay>(Services{folder, &toolchain, &dialogs});
+        auto browser = std::make_unique<frmPlay>(Services{folder, &toolchain, &dialogs, {}});
         state.PauseTiming();
         const int listed = browser->findChild<LineList*>(QStringLiteral("Scenarios"))->count();
         browser.reset();

@@ -118,7 +118,7 @@ int main(int argc, char* argv[]) {
     }
     FolderToolchain toolchain(folder);
     QuietDialogs dialogs;
-    const Services services{folder, &toolchain, &dialogs};
+    const Services services{folder, &toolchain, &dialogs, {}};
 
     frmMain editor(services);
     fillEditor(editor);

@@ -45,7 +45,7 @@ void CheckWindowTest::droppedFileOpensAndItsProblemsSelectTheirLines() {
     TestFolder folder;
     ScriptedDialogs dialogs;
     FolderToolchain toolchain(folder.path());
-    frmMain editor({folder.path(), &toolchain, &dialogs});
+    frmMain editor({folder.path(), &toolchain, &dialogs, {}});
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));
 

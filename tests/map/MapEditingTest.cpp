@@ -48,7 +48,7 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
     FolderToolchain toolchain(folder.path());
-    frmMain editor({folder.path(), &toolchain, &dialogs});
+    frmMain editor({folder.path(), &toolchain, &dialogs, {}});
     editor.show();
     auto* forces = editor.findChild<LineList*>(QStringLiteral("Forces"));
     forces->appendAll({Hornet, Korg});

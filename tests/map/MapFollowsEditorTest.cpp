@@ -44,7 +44,7 @@ void MapFollowsEditorTest::mapFollowsTheFormInFront() {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
     FolderToolchain toolchain(folder.path());
-    frmMain editor({folder.path(), &toolchain, &dialogs});
+    frmMain editor({folder.path(), &toolchain, &dialogs, {}});
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));
     auto* forces = editor.findChild<LineList*>(QStringLiteral("Forces"));

@@ -31,7 +31,7 @@ void frmPlayTest::browseEachPickAndLaunchTheGame() {
     folder.write("Short.sce", "Name: Short\r\nSummary: Three lines\r\nDescription: only\r\n");
     FolderToolchain toolchain(folder.path());
     ScriptedDialogs dialogs;
-    frmPlay window({folder.path(), &toolchain, &dialogs});
+    frmPlay window({folder.path(), &toolchain, &dialogs, {}});
     window.show();
     const auto find = [&](const char* name) { return window.findChild<QWidget*>(name); };
     auto* scenarios = window.findChild<LineList*>("Scenarios");
@@ -107,7 +107,7 @@ void frmPlayTest::aNameInNoUtf8IsReadAndPassedAsItsBytes() {
     InstallFakeProgram(folder, "Halvex.exe");
     FolderToolchain toolchain(folder.path());
     ScriptedDialogs dialogs;
-    frmPlay window({folder.path(), &toolchain, &dialogs});
+    frmPlay window({folder.path(), &toolchain, &dialogs, {}});
     window.findChild<LineList*>("Scenarios")->selectRow(0);
     QCOMPARE(window.findChild<QLineEdit*>("SCE")->text(), "Latin-1");
     QTest::mouseClick(window.findChild<QWidget*>("cmdLaunch"), Qt::LeftButton);

@@ -22,7 +22,7 @@ void AccessibleNamesTest::everyControlIsNamedForScreenReaders() {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
     FolderToolchain toolchain(folder.path());
-    const Services services{folder.path(), &toolchain, &dialogs};
+    const Services services{folder.path(), &toolchain, &dialogs, {}};
     frmMain editor(services);
     frmPlay browser(services);
     frmRandom generator(services);

@@ -16,7 +16,7 @@ namespace {
 struct Windows {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
-    Services services{folder.path(), nullptr, &dialogs};
+    Services services{folder.path(), nullptr, &dialogs, {}};
     frmMain editor{services};
     frmPlay browser{services};
     frmRandom generator{services};
