@@ -18,10 +18,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace forgeline;
 
@@ -101,6 +106,29 @@ void saveMove(frmMain& editor, const QString& folder) {
     view->window()->close();
 }
 
+// The editor with its "&Edit" menu open, naming the step the last drag on the map made. The
+// menu is a window of its own, so the screen is taken, not the editor alone.
+void saveEditMenu(frmMain& editor, const QString& folder) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != &editor) {
+            window->hide();
+        }
+    }
+    editor.move(0, 0);
+    QApplication::processEvents();
+    auto* edit = editor.findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    QMenuBar* bar = editor.menuBar();
+    edit->popup(bar->mapToGlobal(bar->actionGeometry(edit->menuAction()).bottomLeft()));
+    QEventLoop settle;
+    QTimer::singleShot(300, &settle, &QEventLoop::quit);
+    settle.exec();
+    const QRect area = editor.frameGeometry();
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(QDir(folder).filePath(QStringLiteral("editor-undo.png")));
+    edit->hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -148,5 +176,6 @@ int main(int argc, char* argv[]) {
     map.resize(720, 560);
     map.showLines(control<LineList>(&generator, "Forces")->lines(), 0);
     save(&map, output, "map.png");
+    saveEditMenu(editor, output);
     return 0;
 }
