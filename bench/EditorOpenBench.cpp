@@ -21,7 +21,7 @@ class OpenEditor {
   public:
     explicit OpenEditor(int lines)
         : lines_(lines), dialogs_(QString::fromStdString(ScenarioFileOf(lines))),
-          toolchain_(RunFolder().path()), window_({RunFolder().path(), &toolchain_, &dialogs_}),
+          toolchain_(RunFolder().path()), window_({RunFolder().path(), &toolchain_, &dialogs_, {}}),
           open_(window_.findChild<QAction*>(QStringLiteral("mnuOpen"))),
           forces_(window_.findChild<LineList*>(QStringLiteral("Forces"))),
           watch_(forces_->viewport()) {

@@ -62,7 +62,7 @@ void BM_MapDragFrame(benchmark::State& state) {
     const std::vector<std::string> lines = ForceLinesOf(static_cast<int>(state.range(0)));
     AnsweringDialogs dialogs{QString()};
     FolderToolchain toolchain(RunFolder().path());
-    frmMain editor({RunFolder().path(), &toolchain, &dialogs});
+    frmMain editor({RunFolder().path(), &toolchain, &dialogs, {}});
     auto* forces = editor.findChild<LineList*>(QStringLiteral("Forces"));
     forces->appendAll(FromCore(lines));
     editor.show();

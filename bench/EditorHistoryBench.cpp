@@ -1,0 +1,117 @@
+// Open, New and Reset Forces of a big scenario, and the undo of each, until the list shows the
+// result. Each is measured alone: the other half of the pair runs with the clock stopped, so
+// the iterations are fixed rather than grown until the timed half fills the minimum time.
+#include "AnsweringDialogs.h"
+#include "BenchScenarios.h"
+#include "PaintWatch.h"
+#include "editor/window/frmMain.h"
+#include "files/FolderToolchain.h"
+#include "ui/LineList.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace forgeline;
+using namespace forgeline::bench;
+
+enum class Step { Open, New, Reset };
+
+class HistoryEditor {
+  public:
+    explicit HistoryEditor(int lines)
+        : lines_(lines), dialogs_(QString::fromStdString(ScenarioFileOf(lines))),
+          toolchain_(RunFolder().path()), window_({RunFolder().path(), &toolchain_, &dialogs_, {}}),
+          forces_(window_.findChild<LineList*>(QStringLiteral("Forces"))),
+          watch_(forces_->viewport()) {
+        window_.show();
+        watch_.waitFor(0, [] { return true; });
+    }
+
+    // Runs the step; true once the list shows what it left.
+    bool run(Step step) {
+        switch (step) {
+        case Step::Open:
+            return until(lines_, [this] { action("mnuOpen")->trigger(); });
+        case Step::New:
+            return until(0, [this] { action("mnuNew")->trigger(); });
+        case Step::Reset:
+            return until(
+                0, [this] { window_.findChild<QPushButton*>(QStringLiteral("reset"))->click(); });
+        }
+        return false;
+    }
+
+    // Undoes the last step; true once the list shows the lines it had before.
+    bool undo(Step step) {
+        return until(step == Step::Open ? 0 : lines_, [this] { action("mnuUndo")->trigger(); });
+    }
+
+    const QStringList& shown() const { return dialogs_.shown; }
+
+  private:
+    QAction* action(const char* name) const {
+        return window_.findChild<QAction*>(QLatin1String(name));
+    }
+
+    template <typename Act> bool until(int count, Act act) {
+        const int before = watch_.paints();
+        act();
+        return watch_.waitFor(before, [this, count] { return forces_->count() == count; });
+    }
+
+    int lines_;
+    AnsweringDialogs dialogs_;
+    FolderToolchain toolchain_;
+    frmMain window_;
+    LineList* forces_;
+    PaintWatch watch_;
+};
+
+// Times the step, or its undo, on a scenario of state.range(0) force lines.
+void BM_History(benchmark::State& state, Step step, bool timeUndo) {
+    HistoryEditor editor(static_cast<int>(state.range(0)));
+    if (step != Step::Open && !editor.run(Step::Open)) {
+        state.SkipWithError("the list did not show the opened file");
+        return;
+    }
+    for (auto _ : state) {
+        bool done = false;
+        bool undone = false;
+        if (timeUndo) {
+            state.PauseTiming();
+            done = editor.run(step);
+            state.ResumeTiming();
+            undone = editor.undo(step);
+        } else {
+            done = editor.run(step);
+            state.PauseTiming();
+            undone = editor.undo(step);
+            state.ResumeTiming();
+        }
+        if (!done || !undone) {
+            state.SkipWithError("the list did not show the step or its undo");
+            break;
+        }
+    }
+    if (!editor.shown().isEmpty()) {
+        state.SkipWithError(editor.shown().first().toStdString().c_str());
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_History, open, Step::Open, false)->Arg(32767)->Iterations(10)->UseRealTime();
+BENCHMARK_CAPTURE(BM_History, undo_open, Step::Open, true)
+    ->Arg(32767)
+    ->Iterations(10)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_History, new, Step::New, false)->Arg(32767)->Iterations(10)->UseRealTime();
+BENCHMARK_CAPTURE(BM_History, undo_new, Step::New, true)->Arg(32767)->Iterations(10)->UseRealTime();
+BENCHMARK_CAPTURE(BM_History, reset, Step::Reset, false)->Arg(32767)->Iterations(10)->UseRealTime();
+BENCHMARK_CAPTURE(BM_History, undo_reset, Step::Reset, true)
+    ->Arg(32767)
+    ->Iterations(10)
+    ->UseRealTime();
