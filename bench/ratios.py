@@ -6,6 +6,7 @@ disturbs less.
 Usage: ratios.py <benchmark json>... [--startup <startup.py json>]
 """
 import json
+import re
 import sys
 
 # What is measured, its benchmark, its baseline and the baseline's benchmark, and the most
@@ -43,29 +44,44 @@ TIMED = [
      "bare QPainter pass, 30 000 markers", "BM_MarkerPassBaseline/30000", 3),
 ]
 
+# What is measured, its benchmark, the counter measured and the counter it is held against,
+# and the most their ratio may be (None: no target).
+HELD = [
+    ("Editor: memory the history holds after 1 000 typing steps, 32 767 lines",
+     "BM_TypingHistory/32767", "held_bytes", "text_bytes", 2),
+    ("Editor: memory the whole editor gains over those steps", "BM_TypingHistory/32767",
+     "grown_bytes", "text_bytes", None),
+]
+
 FLEET = "BM_GenerateForces"
 FLEETS_PER_SECOND_TARGET = 10000
 
 TO_NS = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 
+def plain_name(run_name):
+    """The benchmark's name and arguments, without the settings of its runs."""
+    return re.sub(r"/(iterations:\d+|repeats:\d+|real_time)", "", run_name)
+
+
 def read_benchmarks(paths):
     """Medians of real time in ns, of CPU time in ns, coefficients of variation of real time,
-    and errors, by name."""
-    medians, cpu, spreads, errors = {}, {}, {}, {}
+    medians of the counters, and errors, by name."""
+    medians, cpu, spreads, counters, errors = {}, {}, {}, {}, {}
     for path in paths:
         with open(path) as f:
             runs = json.load(f)["benchmarks"]
         for run in runs:
-            name = run["run_name"].removesuffix("/real_time")
+            name = plain_name(run["run_name"])
             if run.get("error_occurred"):
                 errors[name] = run.get("error_message", "failed")
             elif run.get("aggregate_name") == "median":
                 medians[name] = run["real_time"] * TO_NS[run["time_unit"]]
                 cpu[name] = run["cpu_time"] * TO_NS[run["time_unit"]]
+                counters[name] = run
             elif run.get("aggregate_name") == "cv":
                 spreads[name] = run["real_time"]
-    return medians, cpu, spreads, errors
+    return medians, cpu, spreads, counters, errors
 
 
 def duration(ns, spread=None):
@@ -100,6 +116,23 @@ def timed_rows(medians, cpu, spreads, errors):
             row(what, base_what, duration(medians[name], spreads.get(name)),
                 duration(medians[base], spreads.get(base)), f"{ratio:.2f}x",
                 f"{cpu[name] / cpu[base]:.2f}x", verdict(ratio, limit))
+
+
+def size(count):
+    for unit, scale in (("MiB", 2**20), ("KiB", 2**10)):
+        if count >= scale:
+            return f"{count / scale:.3g} {unit}"
+    return f"{count:.0f} B"
+
+
+def held_rows(counters, errors):
+    for what, name, measured, base, limit in HELD:
+        if name in errors:
+            row(what, base, "error: " + errors[name], "", "", "", "")
+        elif name in counters:
+            ratio = counters[name][measured] / counters[name][base]
+            row(what, "the scenario's file", size(counters[name][measured]),
+                size(counters[name][base]), f"{ratio:.2f}x", "-", verdict(ratio, limit))
 
 
 def fleet_row(medians, cpu, spreads):
@@ -141,10 +174,11 @@ def main():
         at = args.index("--startup")
         startup = args[at + 1]
         del args[at:at + 2]
-    medians, cpu, spreads, errors = read_benchmarks(args)
+    medians, cpu, spreads, counters, errors = read_benchmarks(args)
     row("measured", "baseline", "measured time", "baseline time", "ratio", "CPU ratio", "target")
     row(*["---"] * 7)
     timed_rows(medians, cpu, spreads, errors)
+    held_rows(counters, errors)
     fleet_row(medians, cpu, spreads)
     if startup:
         startup_rows(startup)
