@@ -1,6 +1,5 @@
 #include "check/ScenarioCheck.h"
 
-#include "editor/CompileChecks.h"
 #include "editor/TitleCheck.h"
 #include "files/StorableText.h"
 #include "model/ForceChecks.h"
@@ -8,6 +7,7 @@
 #include "model/Numbers.h"
 #include "model/ShipCatalogue.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -26,6 +26,11 @@ void checkTitle(const std::string& title, std::vector<Problem>& problems) {
     } else if (Status usable = CheckTitleAsFileName(title); !usable) {
         problems.push_back({TitleLine, usable.failure().description});
     }
+}
+
+bool carriesPlayerMarker(const std::string& line) {
+    const auto marker = FindForcePiece(line, ForceField::Marker);
+    return marker && *marker == PlayerMarker;
 }
 
 void checkStorable(int line, std::string_view what, std::string_view value,
@@ -87,8 +92,9 @@ std::vector<Problem> CheckScenario(const ScenarioSource& source) {
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         checkStorable(TitleLine + static_cast<int>(i), texts[i].second, *texts[i].first, problems);
     }
-    // Compile's search stops at a line too short to tell; that line is named below.
-    if (const Result<bool> player = HasPlayerShip(source.Forces); player && !*player) {
+    // Compile stops at a line too short to tell, which is named below; the check looks past it,
+    // so that mending that line does not bring up a second problem the list did not show.
+    if (!std::ranges::any_of(source.Forces, carriesPlayerMarker)) {
         problems.push_back({ForcesHeaderLine, "No line carries the " + quoted(PlayerMarker) +
                                                   " marker; Compile needs one."});
     }

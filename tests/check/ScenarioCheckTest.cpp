@@ -48,6 +48,9 @@ TEST(ScenarioCheck, FindsEachFaultAtItsLineAndNothingInACleanScenario) {
              s.Forces[0] = "Federation Destroyer Hornet 0 0 90 2 <internal> ()";
          },
          {{6, "No line carries the \"<player>\" marker; Compile needs one."}}},
+        {[](ScenarioSource& s) { s.Forces[0] = "Federation Destroyer Hornet 0 0 90 ()"; },
+         {{6, "No line carries the \"<player>\" marker; Compile needs one."},
+          {7, "The line has 7 fields; a force line has nine."}}},
         {[](ScenarioSource& s) { s.Title = ""; }, {{1, "The title is empty; Compile needs one."}}},
         {[](ScenarioSource& s) { s.Title = "a/b"; },
          {{1, "The scenario title cannot be used as a file name: it holds \"/\"."}}},
