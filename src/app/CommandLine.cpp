@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "check/CheckFiles.h"
+#include "platform/Platform.h"
 #include "ui/Text.h"
 
 #include <QCoreApplication>
@@ -12,33 +13,26 @@ namespace {
 // As GNU programs end on a mistake in their arguments.
 constexpr int MistakeStatus = 2;
 
-QStringList decoded(int argc, char* argv[]) {
+QStringList decoded(const std::vector<std::string>& given) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const std::string& argument : given) {
+        arguments << QString::fromStdString(argument);
     }
     return arguments;
 }
 
 // The files named, as the core names files. A Linux file name is bytes that need not be text
 // at all, and decoding loses them, so each file is taken from the argument it came from.
-std::vector<std::string> filesNamed(const QStringList& positional, int argc, char* argv[]) {
+std::vector<std::string> filesNamed(const QStringList& positional,
+                                    const std::vector<std::string>& given) {
     std::vector<std::string> files;
-#ifdef Q_OS_WIN
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
+    std::size_t next = 0;
     for (const QString& file : positional) {
-        files.push_back(ToCore(file));
-    }
-#else
-    int next = 1;
-    for (const QString& file : positional) {
-        while (next < argc && QString::fromLocal8Bit(argv[next]) != file) {
+        while (next < given.size() && QString::fromStdString(given[next]) != file) {
             ++next;
         }
-        files.push_back(next < argc ? std::string(argv[next++]) : ToCore(file));
+        files.push_back(next < given.size() ? given[next++] : ToCore(file));
     }
-#endif
     return files;
 }
 
@@ -59,12 +53,16 @@ CommandLine::CommandLine(int argc, char* argv[]) {
                                   QStringLiteral("A scenario source (.sce)."),
                                   QStringLiteral("[FILE...]"));
 
-    if (!parser_.parse(decoded(argc, argv))) {
+    const std::vector<std::string> given = platform::ProgramArguments(argc, argv);
+    QStringList arguments = decoded(given);
+    // The parser takes the program's name first, and skips it.
+    arguments.prepend(QCoreApplication::applicationName());
+    if (!parser_.parse(arguments)) {
         road_ = Road::Mistake;
         mistake_ = parser_.errorText();
         return;
     }
-    files_ = filesNamed(parser_.positionalArguments(), argc, argv);
+    files_ = filesNamed(parser_.positionalArguments(), given);
     if (parser_.isSet(help)) {
         road_ = Road::Help;
     } else if (parser_.isSet(version)) {

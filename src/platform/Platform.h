@@ -23,6 +23,11 @@ namespace forgeline::platform {
 // The folder of the running executable, without a trailing separator unless it is a root.
 std::string ProgramFolder();
 
+// The arguments the program was started with, after its own name. Windows hands `argv` over
+// in the ANSI code page, where a character it lacks becomes "?", so there they are read from
+// the wide command line as UTF-8; elsewhere they are `argv`'s own bytes.
+std::vector<std::string> ProgramArguments(int argc, char* argv[]);
+
 // The separator of this platform's paths: "\" on Windows, "/" elsewhere.
 char PathSeparator();
 

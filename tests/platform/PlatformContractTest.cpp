@@ -171,6 +171,8 @@ TEST(Platform, JoinsWithOneSeparatorInTheProgramsFolder) {
 TEST(Platform, StartedProgramsGetTheirArgumentsInTheWorkingFolder) {
     const std::tuple<const char*, const char*, std::vector<std::string>> rows[] = {
         {"scene.exe", " \"Deep Space.sce\"", {"Deep Space.sce"}},
+        // A character outside the ANSI code page, in which Windows hands `argv` over.
+        {"Halvex.exe", " \"Zo\u00eb \u03a9.sce\"", {"Zo\u00eb \u03a9.sce"}},
         {"Halvex.exe", " nobanner scenario ", {"nobanner", "scenario"}},
         {"Halvex.exe", "", {}}};
     for (const auto& [program, parameters, arguments] : rows) {

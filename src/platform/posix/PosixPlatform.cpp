@@ -6,6 +6,7 @@
 #include "platform/Wildcard.h"
 #include "platform/posix/FileNameText.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -341,6 +342,10 @@ Status spawnDetached(const std::vector<std::string>& argv, const std::string& fo
 }
 
 } // namespace
+
+std::vector<std::string> ProgramArguments(int argc, char* argv[]) {
+    return {argv + std::min(argc, 1), argv + argc};
+}
 
 std::string ProgramFolder() {
     std::array<char, PATH_MAX> buffer{};

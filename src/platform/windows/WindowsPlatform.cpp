@@ -10,6 +10,8 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 // windows.h renames DeleteFile to DeleteFileW; the platform's own function keeps its name.
 #undef DeleteFile
@@ -197,6 +199,23 @@ void removeDeadLeftovers(const std::string& folder, const std::string& targetNam
 }
 
 } // namespace
+
+std::vector<std::string> ProgramArguments(int argc, char* argv[]) {
+    int count = 0;
+    LPWSTR* const wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    if (wide == nullptr) {
+        for (int i = 1; i < argc; ++i) {
+            arguments.push_back(AnsiToUtf8(argv[i]));
+        }
+        return arguments;
+    }
+    for (int i = 1; i < count; ++i) {
+        arguments.push_back(toUtf8(wide[i]));
+    }
+    ::LocalFree(wide);
+    return arguments;
+}
 
 std::string ProgramFolder() {
     std::wstring buffer(MAX_PATH, L'\0');
