@@ -83,6 +83,10 @@ void MapFollowsEditorTest::mapFollowsTheFormInFront() {
     proposal->appendAll(proposed);
     QCOMPARE(note->text(), QStringLiteral("1 ship not shown"));
 
+    // The ship selected in its list, not the editor's, is the one the map names.
+    proposal->selectRow(0);
+    QVERIFY(view->accessibleDescription().startsWith("Selected ship Blade at X x,"));
+
     // Its lines are a proposal: a drag on one of its ships pans, and keys turn nothing.
     proposal->selectRow(1);
     const QPoint axe = viewPointOf(view, 0, 600);
