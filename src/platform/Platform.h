@@ -24,8 +24,8 @@ namespace forgeline::platform {
 std::string ProgramFolder();
 
 // The arguments the program was started with, after its own name. Windows hands `argv` over
-// in the ANSI code page, where a character it lacks becomes "?", so there they are read from
-// the wide command line as UTF-8; elsewhere they are `argv`'s own bytes.
+// in the ANSI code page, which turns a character it lacks into a look-alike or "?", so there
+// they are read from the wide command line as UTF-8; elsewhere they are `argv`'s own bytes.
 std::vector<std::string> ProgramArguments(int argc, char* argv[]);
 
 // The separator of this platform's paths: "\" on Windows, "/" elsewhere.
