@@ -58,6 +58,11 @@ TEST(WindowsPlatform, HiddenAndSystemFilesAreNotListedButFoundAndKeepTheirAttrib
               0u);
 }
 
+// Only read, never written: a build that let a device through must not get to replace one.
+TEST(WindowsPlatform, ADeviceOpensAsAFileButIsRefused) {
+    EXPECT_EQ(OpenForReading("NUL").failure(), NotARegularFileFailure());
+}
+
 TEST(WindowsPlatform, APathThatIsNotUtf8NamesNoFile) {
     TestFolder folder;
     const std::string path = JoinPath(folder.path(), "bad\xff.sce");
