@@ -13,14 +13,6 @@ namespace {
 // As GNU programs end on a mistake in their arguments.
 constexpr int MistakeStatus = 2;
 
-QStringList decoded(const std::vector<std::string>& given) {
-    QStringList arguments;
-    for (const std::string& argument : given) {
-        arguments << QString::fromStdString(argument);
-    }
-    return arguments;
-}
-
 // The files named, as the core names files. A Linux file name is bytes that need not be text
 // at all, and decoding loses them, so each file is taken from the argument it came from.
 std::vector<std::string> filesNamed(const QStringList& positional,
@@ -28,7 +20,7 @@ std::vector<std::string> filesNamed(const QStringList& positional,
     std::vector<std::string> files;
     std::size_t next = 0;
     for (const QString& file : positional) {
-        while (next < given.size() && QString::fromStdString(given[next]) != file) {
+        while (next < given.size() && FromCore(given[next]) != file) {
             ++next;
         }
         files.push_back(next < given.size() ? given[next++] : ToCore(file));
@@ -54,7 +46,7 @@ CommandLine::CommandLine(int argc, char* argv[]) {
                                   QStringLiteral("[FILE...]"));
 
     const std::vector<std::string> given = platform::ProgramArguments(argc, argv);
-    QStringList arguments = decoded(given);
+    QStringList arguments = FromCore(given);
     // The parser takes the program's name first, and skips it.
     arguments.prepend(QCoreApplication::applicationName());
     if (!parser_.parse(arguments)) {
