@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+
 #include "ExpectedFailures.h"
 #include "TestFolder.h"
 
@@ -39,6 +41,7 @@ class CommandLineTest : public QObject {
 
   private slots:
     void exitStatusAndOutputOfEachRoad();
+    void theFileToOpenIsTakenAsGiven();
 };
 
 void CommandLineTest::exitStatusAndOutputOfEachRoad() {
@@ -83,6 +86,33 @@ void CommandLineTest::exitStatusAndOutputOfEachRoad() {
     const Run help = runProgram(QString::fromStdString(folder.path()), {"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.startsWith("Usage: ") && help.out.contains("--check"));
+}
+
+void CommandLineTest::theFileToOpenIsTakenAsGiven() {
+    const struct {
+        std::vector<std::string> arguments;
+        bool window;
+        std::optional<std::string> toOpen;
+    } rows[] = {
+        {{}, true, std::nullopt},
+        {{"Patrol.sce"}, true, "Patrol.sce"},
+        {{"--", "-dash.sce"}, true, "-dash.sce"},
+        // Bytes that are not UTF-8 name the file they named, not what decoding made of them.
+        {{"Caf\xe9.sce"}, true, "Caf\xe9.sce"},
+        {{"--check", "Caf\xe9.sce"}, false, std::nullopt},
+        {{"Patrol.sce", "Patrol.sce"}, false, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> given = {"forgeline"};
+        given.insert(given.end(), row.arguments.begin(), row.arguments.end());
+        std::vector<char*> argv;
+        for (std::string& argument : given) {
+            argv.push_back(argument.data());
+        }
+        const forgeline::CommandLine commandLine(static_cast<int>(argv.size()), argv.data());
+        QCOMPARE(commandLine.wantsWindow(), row.window);
+        QCOMPARE(commandLine.fileToOpen(), row.toOpen);
+    }
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
