@@ -89,6 +89,8 @@ TEST(HistoryStep, UndoAndRedoPutBackTextsLinesAndSelection) {
     };
     const Row rows[] = {
         {"add", [](FakeScreen& s) { s.all.push_back("d"); }, 3, {}},
+        // A line like the one before it: the kept start and end must not overlap.
+        {"add a twin", [](FakeScreen& s) { s.all.push_back("c"); }, 3, {}},
         {"edit",
          [](FakeScreen& s) {
              s.all[1] = "B";
@@ -150,6 +152,23 @@ TEST(HistoryStep, StepsWithOneMergeKeyBecomeOne) {
     EXPECT_EQ(screen.all, Lines({"a", "b", "c"}));
     HistoryStep<Lines> unkeyed = move("b4", 0);
     EXPECT_FALSE(Absorb(unkeyed, move("b5", 0), screen));
+
+    // A step that grows the lines the one before it put on screen, and moves the selection:
+    // the merged step ends where the last one did.
+    screen.all = {"a", "c"};
+    const std::string first = screen.shown();
+    auto snapshot = Snapshot<Lines>(screen);
+    screen.all = {"a", "b", "c"};
+    HistoryStep<Lines> grown = StepSince(snapshot, screen, 9);
+    snapshot = Snapshot<Lines>(screen);
+    screen.all = {"a", "x", "y", "c"};
+    screen.state = {2, true, "2"};
+    const std::string last = screen.shown();
+    EXPECT_TRUE(Absorb(grown, StepSince(snapshot, screen, 9), screen));
+    Undo(grown, screen);
+    EXPECT_EQ(screen.shown(), first);
+    Redo(grown, screen);
+    EXPECT_EQ(screen.shown(), last);
 }
 
 } // namespace
