@@ -17,10 +17,19 @@ TEST(RecoveryCopy, HoldsEveryTextWholeAndRefusesAnythingElse) {
     ASSERT_TRUE(WriteRecoveryCopy(folder.file("copy"), source));
     EXPECT_EQ(*ReadRecoveryCopy(folder.file("copy")), source);
     const std::string bytes = RecoveryBytes(source);
+    // Views into the whole copy: a read past the cut would find the bytes that follow it.
+    const std::string_view whole = bytes;
     for (const std::size_t cut : {std::size_t{0}, std::size_t{40}, bytes.size() - 1}) {
-        EXPECT_FALSE(ScenarioFromRecoveryBytes(bytes.substr(0, cut))) << cut;
+        EXPECT_FALSE(ScenarioFromRecoveryBytes(whole.substr(0, cut))) << cut;
     }
     EXPECT_FALSE(ScenarioFromRecoveryBytes(bytes + "x"));
+    // A value not ended by its line end, and more lines than the bytes could hold.
+    std::string unended = bytes;
+    unended[bytes.find(source.Title) + source.Title.size()] = 'x';
+    EXPECT_FALSE(ScenarioFromRecoveryBytes(unended));
+    std::string countless = RecoveryBytes({});
+    countless.replace(countless.size() - 2, 1, "99999999999");
+    EXPECT_FALSE(ScenarioFromRecoveryBytes(countless));
     folder.write("broken", bytes.substr(0, 50));
     EXPECT_FALSE(ReadRecoveryCopy(folder.file("broken")));
 }
