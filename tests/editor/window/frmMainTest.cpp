@@ -11,8 +11,6 @@
 #include <QtWidgets>
 #include <filesystem>
 
-#include <filesystem>
-
 using namespace forgeline;
 using namespace forgeline::testing;
 
@@ -572,6 +570,18 @@ void frmMainTest::historyMergesTypingAndOwnsTheUndoKeys() {
     editor.key(Qt::Key_Z);
     QCOMPARE(editor.texts("SCE Summary"), "|");
     QCOMPARE(editor.undoRedo(), "&Undo-&Redo Type Title+");
+    // Typing after an undo or a redo, the focus still in the box, is a step of its own, and
+    // starts from the text the undo left.
+    editor.run({"type Objective ab"});
+    editor.key(Qt::Key_Z);
+    editor.key(Qt::Key_Y);
+    editor.run({"type Objective c"});
+    editor.key(Qt::Key_Z);
+    QCOMPARE(editor.texts("Objective"), "ab");
+    editor.key(Qt::Key_Z);
+    editor.run({"type Objective d"});
+    editor.key(Qt::Key_Z);
+    QCOMPARE(editor.texts("Objective"), "");
 
     // A box's menu offers the scenario's Undo and Redo in place of its own.
     for (QWidget* box :
