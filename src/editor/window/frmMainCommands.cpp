@@ -36,13 +36,8 @@ class BusyCursor {
 
 void frmMain::frmMain_mnuNew_Click() {
     history_->record(QStringLiteral("New Scenario"), [this] {
-        SCE->clear();
-        Summary->clear();
-        Description->clear();
-        Objective->clear();
-        Forces->clear();
+        showScenario({});
         clearShipFields();
-        refreshShipCount();
     });
 }
 
@@ -59,16 +54,8 @@ void frmMain::frmMain_mnuOpen_Click() {
 void frmMain::openScenario(const std::string& path) {
     const OpenedScenario opened = OpenScenarioFile(path);
     if (opened.shown) {
-        history_->record(QStringLiteral("Open Scenario"), [this, &opened] {
-            const ScenarioSource& source = *opened.shown;
-            SCE->setText(FromCore(source.Title));
-            Summary->setText(FromCore(source.Summary));
-            Description->setPlainText(FromCore(source.Description));
-            Objective->setPlainText(FromCore(source.Objective));
-            Forces->clear();
-            Forces->appendAll(FromCore(source.Forces));
-            refreshShipCount();
-        });
+        history_->record(QStringLiteral("Open Scenario"),
+                         [this, &opened] { showScenario(*opened.shown); });
     }
     if (opened.message) {
         inform(*opened.message);
