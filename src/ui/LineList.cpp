@@ -107,6 +107,7 @@ void LineList::insert(int row, const QString& line) {
 }
 
 void LineList::replace(int row, const QString& line) {
+    widenFor({line});
     model_->setData(model_->index(row), line);
 }
 

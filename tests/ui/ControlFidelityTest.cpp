@@ -126,6 +126,11 @@ class ControlFidelityTest : public QObject {
         QVERIFY(forces->visualRect(forces->model()->index(0, 0)).width() >=
                 forces->fontMetrics().horizontalAdvance(wide));
         QVERIFY(forces->horizontalScrollBar()->maximum() > 0);
+        // So does one that takes another's place, once the widest is known.
+        forces->setLines({"short", "short"});
+        QVERIFY(forces->widestLine() < forces->fontMetrics().horizontalAdvance(wide));
+        forces->replace(1, wide);
+        QVERIFY(forces->widestLine() >= forces->fontMetrics().horizontalAdvance(wide));
     }
 
     void theNameTakesNoPastedSpaceAndOnlyLeftClicks() {
