@@ -1,6 +1,7 @@
 #include "editor/TitleCheck.h"
 
-#include <algorithm>
+#include "platform/Wildcard.h"
+
 #include <array>
 #include <string>
 
@@ -16,13 +17,6 @@ constexpr std::array<std::string_view, 22> DeviceNames = {
 
 Failure unusable(const std::string& reason) {
     return {-1, "The scenario title cannot be used as a file name: " + reason + "."};
-}
-
-bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
 }
 
 } // namespace
@@ -42,7 +36,7 @@ Status CheckTitleAsFileName(std::string_view title) {
     }
     const std::string_view stem = title.substr(0, title.find('.'));
     for (const std::string_view device : DeviceNames) {
-        if (sameIgnoringAsciiCase(stem, device)) {
+        if (platform::EqualIgnoringCase(stem, device)) {
             return unusable("\"" + std::string(stem) + "\" names a device on Windows");
         }
     }
