@@ -1,5 +1,6 @@
 #include "TestFolder.h"
 #include "platform/Platform.h"
+#include "platform/posix/FileNameText.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -83,6 +84,9 @@ TEST(PosixPlatform, NamesThatAreNotUtf8AreListedOpenedAndPassedAsTheirBytes) {
         fs::remove(folder.file("Halvex.exe.record"));
     }
     EXPECT_EQ(contents, std::set<std::string>(std::begin(names), std::end(names)));
+    // A folder so named is found by the name the layer gives it.
+    folder.makeFolder("\xe9");
+    EXPECT_TRUE(FolderExists(JoinPath(folder.path(), FileNameToText("\xe9"))));
 }
 
 TEST(PosixPlatform, AWineThatNeverGetsTheProgramRunningIsAFailedStartWithinTheLimit) {

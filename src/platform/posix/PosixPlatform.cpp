@@ -377,7 +377,7 @@ bool FileExists(const std::string& path) {
 
 bool FolderExists(const std::string& path) {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::stat(native(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 Status DeleteFile(const std::string& path) {
