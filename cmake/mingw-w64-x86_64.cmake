@@ -13,8 +13,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The runtime of gcc, libstdc++ and winpthreads linked in: the executables run under Wine
-# without mingw's DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Without Qt, the runtime of gcc, libstdc++ and winpthreads is linked in, so the executables run
+# under Wine without mingw's DLLs beside them. Qt's DLLs link that runtime as DLLs, and whatever
+# links Qt must share it: two copies of libstdc++ in one process do not mix.
+if(NOT FORGELINE_MINGW_SHARED_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
 
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
