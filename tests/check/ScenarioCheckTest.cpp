@@ -1,5 +1,7 @@
 #include "check/ScenarioCheck.h"
 
+#include "check/CompileGate.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -18,10 +20,12 @@ const ScenarioSource Clean{"Patrol",
                            {"Federation Destroyer Hornet 0 -1.5 90 2E3 <player> ()",
                             "Klingon BC Korg 1500 -200 270 3 <internal> ()"}};
 
-TEST(ScenarioCheck, FindsEachFaultAtItsLineAndNothingInACleanScenario) {
+TEST(ScenarioCheck, FindsEachFaultAtItsLineAndPutsThoseCompileWouldPassBeforeIt) {
     struct Row {
         std::function<void(ScenarioSource&)> spoil;
         std::vector<Problem> expected;
+        // Compile refuses the scenario itself, so nothing comes before its message.
+        bool refused = false;
     };
     const auto korg = [](const std::string& line) {
         return [line](ScenarioSource& s) { s.Forces[1] = line; };
@@ -47,25 +51,35 @@ TEST(ScenarioCheck, FindsEachFaultAtItsLineAndNothingInACleanScenario) {
         {[](ScenarioSource& s) {
              s.Forces[0] = "Federation Destroyer Hornet 0 0 90 2 <internal> ()";
          },
-         {{6, "No line carries the \"<player>\" marker; Compile needs one."}}},
+         {{6, "No line carries the \"<player>\" marker; Compile needs one."}},
+         true},
         {[](ScenarioSource& s) { s.Forces[0] = "Federation Destroyer Hornet 0 0 90 ()"; },
          {{6, "No line carries the \"<player>\" marker; Compile needs one."},
-          {7, "The line has 7 fields; a force line has nine."}}},
-        {[](ScenarioSource& s) { s.Title = ""; }, {{1, "The title is empty; Compile needs one."}}},
+          {7, "The line has 7 fields; a force line has nine."}},
+         true},
+        {[](ScenarioSource& s) { s.Title = ""; },
+         {{1, "The title is empty; Compile needs one."}},
+         true},
         {[](ScenarioSource& s) { s.Title = "a/b"; },
-         {{1, "The scenario title cannot be used as a file name: it holds \"/\"."}}},
+         {{1, "The scenario title cannot be used as a file name: it holds \"/\"."}},
+         true},
         {[](ScenarioSource& s) { s.Summary = "two\rlines"; },
-         {{2, "The summary holds a line break, which a scenario file cannot hold."}}},
+         {{2, "The summary holds a line break, which a scenario file cannot hold."}},
+         true},
         {[](ScenarioSource& s) { s.Objective = "\xE2\x86\x92 north"; },
-         {{4, "The objective holds a character that a scenario file cannot hold."}}},
+         {{4, "The objective holds a character that a scenario file cannot hold."}},
+         true},
         {korg("Klingon BC K\xE2\x86\x92rg 1500 -200 270 3 <internal> ()"),
-         {{8, "The force line holds a character that a scenario file cannot hold."}}},
+         {{8, "The force line holds a character that a scenario file cannot hold."}},
+         true},
     };
     for (const Row& row : rows) {
         ScenarioSource source = Clean;
         row.spoil(source);
         const ScenarioSource before = source;
         EXPECT_EQ(CheckScenario(source), row.expected);
+        EXPECT_EQ(ProblemsBeforeCompile(source),
+                  row.refused ? std::vector<Problem>{} : row.expected);
         EXPECT_EQ(source, before);
     }
 }

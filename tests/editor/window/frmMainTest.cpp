@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
 #include "editor/CommandMessages.h"
+#include "editor/RecentFiles.h"
 #include "files/FolderToolchain.h"
 #include "ui/LineList.h"
 
@@ -23,18 +24,25 @@ const char* const Taken = "Ship name already taken.";
 const char* const Incomplete = "Complete the ship information please.";
 const QString Data = QStringLiteral(FORGELINE_TEST_DATA "/");
 
-// The real toolchain, remembering the cursor shown while the compiler had its time.
+// The real toolchain, remembering the calls made and the cursor shown while the compiler had
+// its time.
 struct WatchedToolchain final : GameToolchain {
     explicit WatchedToolchain(GameToolchain& toolchain) : real(toolchain) {}
     GameToolchain& real;
     Qt::CursorShape cursor = Qt::ArrowCursor;
+    QStringList calls;
 
     CompileOutcome RunSceneCompiler(const std::string& stem) override {
         cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : cursor;
+        calls << "compile " + QString::fromStdString(stem);
         return real.RunSceneCompiler(stem);
     }
-    bool GameExists() override { return real.GameExists(); }
+    bool GameExists() override {
+        calls << "game?";
+        return real.GameExists();
+    }
     Status LaunchGame(const std::string& parameters) override {
+        calls << "launch" + QString::fromStdString(parameters);
         return real.LaunchGame(parameters);
     }
 };
@@ -42,7 +50,8 @@ struct WatchedToolchain final : GameToolchain {
 // The editor over a fresh program folder, shown and active so that the focus moves as it does
 // for the user.
 struct EditorWindow {
-    explicit EditorWindow(std::string unsavedFolder = {}) : unsaved(std::move(unsavedFolder)) {
+    explicit EditorWindow(std::string unsavedFolder = {}, QSettings* settings = nullptr)
+        : unsaved(std::move(unsavedFolder)), settings(settings) {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) {
@@ -55,7 +64,8 @@ struct EditorWindow {
     FolderToolchain toolchain{folder.path(), std::chrono::milliseconds(700)};
     WatchedToolchain watched{toolchain};
     std::string unsaved;
-    frmMain window{{folder.path(), &watched, &dialogs, unsaved}};
+    QSettings* settings;
+    frmMain window{{folder.path(), &watched, &dialogs, unsaved, settings}};
 
     template <typename Control = QWidget> Control* find(const QString& name) const {
         return window.findChild<Control*>(name);
@@ -176,6 +186,9 @@ class frmMainTest : public QObject {
     void openThenSaveGivesBackEveryByte();
     void unsavedWorkIsKeptApartAndOfferedAfterAKill();
     void exitEndsTheProgram();
+    void compileAndPlayAndTheCheckBeforeCompile();
+    void historyViewJumpsToAStepAndFollowsTheEditor();
+    void recentFilesAreKeptNewestFirstInTheSettingsGiven();
 };
 
 void frmMainTest::formLayoutInputRulesAndShortcuts() {
@@ -209,10 +222,11 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
     QCOMPARE(menus.join(';'),
              "mnuFile &File;mnuNew &New Scenario Ctrl+N;mnuSave &Save Scenario "
              "Ctrl+S;mnuOpen &Open Scenario Ctrl+O;mnuRecover &Recover Unsaved Scenario ;"
-             "mnuDash1  -;mnuExit &Exit ;"
-             "mnuEdit &Edit;mnuUndo &Undo Ctrl+Z;mnuRedo &Redo Ctrl+Y;"
+             "mnuRecent Recent &Files ;mnuDash1  -;mnuExit &Exit ;"
+             "mnuEdit &Edit;mnuUndo &Undo Ctrl+Z;mnuRedo &Redo Ctrl+Y;mnuHistory &History Ctrl+H;"
              "mnuScene &Scenario;mnuLoad &Play Scenario Ctrl+A;mnuRandom &Random "
-             "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M;mnuCheck Check &Scenario F7");
+             "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M;mnuCheck Check &Scenario F7;"
+             "mnuCompilePlay Compile and &Play F5");
 
     // The two ship buttons are disabled and take no focus; tabbing into the name keeps it.
     editor.find("SCE")->setFocus(Qt::TabFocusReason);
@@ -661,6 +675,169 @@ void frmMainTest::exitEndsTheProgram() {
     // Should Exit fail, the loop still ends, with another code.
     QTimer::singleShot(5000, [] { QApplication::exit(3); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void frmMainTest::compileAndPlayAndTheCheckBeforeCompile() {
+    EditorWindow editor;
+    InstallFakeProgram(editor.folder, "scene");
+    // The check window, when one opens, is listed among the messages and answered.
+    const auto answer = [&editor](const QString& button) {
+        QTimer::singleShot(0, &editor.window, [&editor, button] {
+            QWidget* check = QApplication::activeModalWidget();
+            if (!check || check->objectName() != "frmCheck") {
+                return;
+            }
+            auto* problems = check->findChild<QListWidget*>("Problems");
+            const bool cancelFirst = check->findChild<QPushButton*>("Cancel")->isDefault();
+            editor.dialogs.shown << problems->item(0)->text() + (cancelFirst ? " [Cancel]" : "");
+            button == "Enter"
+                ? QTest::keyClick(problems, Qt::Key_Return)
+                : QTest::mouseClick(check->findChild<QWidget*>(button), Qt::LeftButton);
+        });
+    };
+    const QString twice = "Klingon BC Hornet 1 2 3 4 <internal> ()";
+    const QString question = "Scenario file 'Patrol.sco' already exists. Overwrite?";
+    const QString launch = "launch nobanner scenario Patrol.sco";
+    const QString checked = "Line 8: The name \"Hornet\" is already used on line 7. [Cancel]";
+    struct Row {
+        QString title, line, command, button;
+        QStringList calls, shown;
+    };
+    const Row rows[] = {
+        {"", Korg, "F5", "", {}, {TitleRequiredMessage}},
+        {"Patrol",
+         Korg,
+         "F5",
+         "",
+         {"compile Patrol", "game?"},
+         {CompiledMessage, GameNotFoundMessage}},
+        {"Patrol", Korg, "F5", "Halvex.exe", {}, {question}},
+        {"Patrol",
+         Korg,
+         "F5",
+         "Yes",
+         {"compile Patrol", "game?", launch},
+         {question, CompiledMessage}},
+        {"Patrol", twice, "press", "Enter", {}, {checked}},
+        {"Patrol",
+         twice,
+         "F5",
+         "CompileAnyway",
+         {"compile Patrol", "game?", launch},
+         {checked, question, CompiledMessage}},
+        {"a/b",
+         twice,
+         "press",
+         "",
+         {},
+         {"Error: The scenario title cannot be used as a file name: it holds \"/\"."}},
+        {"Patrol", Korg, "press", "fail", {"compile Patrol"}, {question, NotCompiledMessage}},
+    };
+    for (const Row& row : rows) {
+        if (row.button == "Halvex.exe") {
+            InstallFakeProgram(editor.folder, "Halvex.exe");
+        } else if (row.button == "fail") {
+            MakeFakeCompilerFail(editor.folder);
+        }
+        editor.dialogs.answers = {row.button != "Halvex.exe"};
+        editor.dialogs.shown.clear();
+        editor.watched.calls.clear();
+        editor.run({"menu mnuNew", "set SCE " + row.title});
+        editor.forces()->setLines({Hornet, row.line});
+        editor.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor.window));
+        editor.find("Summary")->setFocus();
+        answer(row.button);
+        // F5 reaches the menu from a text box too.
+        row.command == "F5" ? editor.key(Qt::Key_F5, {}) : editor.run({"press Compile"});
+        QCoreApplication::processEvents();
+        QCOMPARE(editor.dialogs.shown, row.shown);
+        QCOMPARE(editor.watched.calls, row.calls);
+    }
+    const auto scene = WaitForRecord(editor.folder, "scene");
+    const auto game = WaitForRecord(editor.folder, "Halvex.exe");
+    QVERIFY(scene && game);
+    QCOMPARE(scene->arguments, std::vector<std::string>{"Patrol.sce"});
+    QCOMPARE(game->arguments, (std::vector<std::string>{"nobanner", "scenario", "Patrol.sco"}));
+    QCOMPARE(scene->workingFolder + '|' + game->workingFolder,
+             editor.folder.path() + '|' + editor.folder.path());
+}
+
+void frmMainTest::historyViewJumpsToAStepAndFollowsTheEditor() {
+    EditorWindow editor;
+    editor.dialogs.paths = {Data + "patrol.sce", Data + "no-forces.sce", Data + "hand-edited.sce"};
+    editor.run({"menu mnuOpen", "menu mnuOpen", "menu mnuOpen", "type Description x"});
+    editor.key(Qt::Key_H);
+    auto* view = editor.find<QUndoView>("History");
+    QVERIFY(view && view->isVisible());
+    const auto rows = [view] {
+        QStringList shown;
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            const QModelIndex index = view->model()->index(row, 0);
+            shown << (view->selectionModel()->isSelected(index) ? ">" : "") +
+                         index.data().toString();
+        }
+        return shown.join(", ");
+    };
+    QCOMPARE(rows(), "Start, Open Scenario, Open Scenario, Open Scenario, >Type Description");
+    const QRect second = view->visualRect(view->model()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(editor.texts("SCE shipCount"), "Patrol|2");
+    QCOMPARE(rows(), "Start, >Open Scenario, Open Scenario, Open Scenario, Type Description");
+    // A new step drops those undone, in the view as in the history.
+    editor.run({"menu mnuNew", "menu mnuHistory"});
+    QCOMPARE(rows(), "Start, Open Scenario, >New Scenario");
+    QCOMPARE(editor.window.findChildren<QUndoView*>().size(), 1);
+}
+
+void frmMainTest::recentFilesAreKeptNewestFirstInTheSettingsGiven() {
+    const TestFolder home;
+    const QString stored = QString::fromStdString(home.file("Forgeline.conf"));
+    QSettings settings(stored, QSettings::IniFormat);
+    EditorWindow editor({}, &settings);
+    QVERIFY(!editor.find<QMenu>("mnuRecent")->isEnabled());
+    const auto recent = [](const EditorWindow& window) {
+        QStringList captions;
+        for (const QAction* item : window.find<QMenu>("mnuRecent")->actions()) {
+            captions << item->text().section(' ', 0, 0) + ' ' +
+                            item->text().section(QDir::separator(), -1);
+        }
+        return captions.join(' ');
+    };
+    for (int i = 0; i < 9; ++i) {
+        editor.folder.write("s" + std::to_string(i) + ".sce",
+                            "Name: S\r\nSummary: \r\nDescription: \r\nObjective: \r\nCode: "
+                            "<internal>\r\nForces: \r\n");
+        editor.dialogs.paths.push_back(editor.path(("s" + std::to_string(i) + ".sce").c_str()));
+    }
+    // A file that cannot be opened is no recent file; a saved one is.
+    for (const char* name : {"gone.sce", "R&D.sce", "s4.sce"}) {
+        editor.dialogs.paths.push_back(editor.path(name));
+    }
+    for (int i = 0; i < 10; ++i) {
+        editor.run({"menu mnuOpen"});
+    }
+    editor.run({"menu mnuSave", "menu mnuOpen"});
+    const QString expected =
+        "&1 s4.sce &2 R&&D.sce &3 s8.sce &4 s7.sce &5 s6.sce &6 s5.sce &7 s3.sce &8 s2.sce";
+    QCOMPARE(recent(editor), expected);
+
+    // Kept for the next run under one key, and nothing else.
+    QSettings again(stored, QSettings::IniFormat);
+    QCOMPARE(again.allKeys(), QStringList({"RecentFiles"}));
+    EditorWindow next({}, &again);
+    QCOMPARE(recent(next), expected);
+    // A file gone is said to be so and taken off; one there is opened and put first.
+    std::filesystem::remove(editor.folder.file("s8.sce"));
+    next.dialogs.shown.clear();
+    next.find<QMenu>("mnuRecent")->actions()[2]->trigger();
+    next.find<QMenu>("mnuRecent")->actions()[1]->trigger();
+    QCOMPARE(next.dialogs.shown, QStringList({QString::fromStdString(
+                                     MissingRecentFileMessage(editor.folder.file("s8.sce")))}));
+    QCOMPARE(next.texts("SCE"), "S");
+    QCOMPARE(recent(next),
+             "&1 R&&D.sce &2 s4.sce &3 s7.sce &4 s6.sce &5 s5.sce &6 s3.sce &7 s2.sce");
+    QCOMPARE(QSettings(stored, QSettings::IniFormat).value("RecentFiles").toStringList().size(), 7);
 }
 
 QTEST_MAIN(frmMainTest)
