@@ -1,6 +1,7 @@
 #include "editor/window/RecentFilesMenu.h"
 
 #include "editor/RecentFiles.h"
+#include "platform/Platform.h"
 #include "ui/Text.h"
 
 #include <QMenu>
@@ -36,6 +37,11 @@ std::vector<std::string> RecentFilesMenu::stored() const {
 }
 
 void RecentFilesMenu::store(const std::vector<std::string>& recent) {
+    // The settings file has a fixed name in the user's folder, and QSettings would write through
+    // a link planted there: the list then lasts for this run only.
+    if (settings_ && platform::IsSymbolicLink(ToCore(settings_->fileName()))) {
+        settings_ = nullptr;
+    }
     if (settings_) {
         settings_->setValue(RecentFilesKey, FromCore(recent));
         settings_->sync();

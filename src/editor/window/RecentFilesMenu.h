@@ -16,7 +16,7 @@ class RecentFilesMenu : public QObject {
     Q_OBJECT
 
   public:
-    // With no settings the list lasts for this run only.
+    // With no settings, or a settings file that is a link, the list lasts for this run only.
     RecentFilesMenu(QMenu* menu, QSettings* settings, QObject* parent);
 
     void add(const std::string& path);
