@@ -708,7 +708,7 @@ void frmMainTest::compileAndPlayAndTheCheckBeforeCompile() {
         {"Patrol", twice, "press", "Enter", "", {checked}},
         {"Patrol", twice, "F5", "CompileAnyway", play, {checked, asked, CompiledMessage}},
         {"a/b", twice, "press", "", "", {CompileRefusal("a/b", {Hornet})->c_str()}},
-        {"Patrol", Korg, "press", "fail", compile, {asked, NotCompiledMessage}},
+        {"Patrol", Korg, "F5", "fail", compile, {asked, NotCompiledMessage}},
     };
     for (const Row& row : rows) {
         if (row.button == "Halvex.exe") {
