@@ -36,8 +36,8 @@ frmCheck::frmCheck(std::vector<Problem> problems, std::function<void(int line)> 
         QPushButton* anyway =
             buttons->addButton(QStringLiteral("Compile &Anyway"), QDialogButtonBox::AcceptRole);
         anyway->setObjectName(QStringLiteral("CompileAnyway"));
-        anyway->setAutoDefault(false);
         // A problem is worth mending first: Enter does not compile.
+        anyway->setAutoDefault(false);
         QPushButton* cancel =
             buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
         cancel->setObjectName(QStringLiteral("Cancel"));
