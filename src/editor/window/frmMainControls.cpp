@@ -136,8 +136,14 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuOpen_Click);
     item(file, "mnuRecover", "&Recover Unsaved Scenario", QKeySequence(),
          &frmMain::frmMain_mnuRecover_Click);
-    // Offered only when an editor that no longer runs left unsaved work behind.
-    file->actions().constLast()->setVisible(!unsaved_->abandoned().empty());
+    // Offered only when an editor that no longer runs left unsaved work behind, which one may
+    // do while this one runs.
+    QAction* recover = file->actions().constLast();
+    const auto offerRecovery = [this, recover] {
+        recover->setVisible(!unsaved_->abandoned().empty());
+    };
+    offerRecovery();
+    connect(file, &QMenu::aboutToShow, this, offerRecovery);
     file->addSeparator()->setObjectName(QStringLiteral("mnuDash1"));
     item(file, "mnuExit", "&Exit", QKeySequence(), &frmMain::frmMain_mnuExit_Click);
 
