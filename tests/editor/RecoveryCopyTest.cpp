@@ -23,6 +23,7 @@ TEST(RecoveryCopy, HoldsEveryTextWholeAndRefusesAnythingElse) {
     const std::string bytes = RecoveryBytes(Source);
     const std::string empty = RecoveryBytes({});
     const std::string head = empty.substr(0, empty.size() - 2);
+    const std::size_t heading = empty.find('\n') + 1;
     const std::size_t title = bytes.find(Source.Title);
     const std::string notWhole = "The copy is not whole.";
     const std::string tooLarge = ScenarioTooLarge("1048576 force lines").description;
@@ -39,7 +40,7 @@ TEST(RecoveryCopy, HoldsEveryTextWholeAndRefusesAnythingElse) {
          notWhole},
         // Lengths and counts that a size cannot hold, or that would wrap when one is added.
         {head + "18446744073709551616\n", notWhole},
-        {bytes.substr(0, title - 2) + "18446744073709551615\n" + bytes.substr(title), notWhole},
+        {empty.substr(0, heading) + "18446744073709551615\n" + empty.substr(heading + 3), notWhole},
         {head + "99999999999\n", tooLarge},
         {head + "1048577\n" + std::string(2'097'154, '\n'), tooLarge},
         {head + "1048576\n", notWhole}};
