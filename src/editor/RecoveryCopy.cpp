@@ -21,10 +21,11 @@ void appendValue(std::string& bytes, std::string_view value) {
     bytes += '\n';
 }
 
-// A number too large for its type is no number: it must not wrap to a small one.
+// A number as the copy writes it, without leading zeros. One too large for its type is no
+// number: it must not wrap to a small one.
 std::optional<std::size_t> readNumber(std::string_view bytes, std::size_t& at) {
     const std::size_t end = bytes.find('\n', at);
-    if (end == std::string_view::npos) {
+    if (end == std::string_view::npos || (bytes[at] == '0' && end != at + 1)) {
         return std::nullopt;
     }
     std::size_t number = 0;

@@ -43,7 +43,8 @@ TEST(RecoveryCopy, HoldsEveryTextWholeAndRefusesAnythingElse) {
         {empty.substr(0, heading) + "18446744073709551615\n" + empty.substr(heading + 3), notWhole},
         {head + "99999999999\n", tooLarge},
         {head + "1048577\n" + std::string(2'097'154, '\n'), tooLarge},
-        {head + "1048576\n", notWhole}};
+        {head + "1048576\n", notWhole},
+        {head + "00\n", notWhole}};
     for (const auto& [copy, failure] : rows) {
         const auto read = ScenarioFromRecoveryBytes(copy);
         EXPECT_EQ(read ? "" : read.failure().description, failure) << copy.size();
