@@ -10,6 +10,11 @@ std::string FileFailureMessage(const Failure& failure) {
     return std::to_string(failure.code) + " - " + failure.description;
 }
 
+std::string UnsavedCopyFailureMessage(const std::string& folder, const Failure& failure) {
+    return "Unsaved changes cannot be kept in a copy in " + folder + ": " + failure.description +
+           ". Save the scenario to keep them.";
+}
+
 std::string CompileFailureMessage(const Failure& failure) {
     return "Error: " + failure.description;
 }

@@ -22,6 +22,12 @@ std::string OverwriteQuestion(std::string_view title);
 // A failure of Open or Save: its code, " - " and its description.
 std::string FileFailureMessage(const Failure& failure);
 
+// Asked at Exit and close while the changes are in no file and no copy.
+inline constexpr const char* LeaveWithoutSavingQuestion = "Leave without saving?";
+
+// Told once when the copy of unsaved work cannot be written in the folder.
+std::string UnsavedCopyFailureMessage(const std::string& folder, const Failure& failure);
+
 // A failure of Compile: "Error: " and its description.
 std::string CompileFailureMessage(const Failure& failure);
 

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace forgeline {
@@ -10,6 +11,7 @@ namespace {
 constexpr std::string_view Heading = "Forgeline unsaved scenario 1\n";
 constexpr std::string_view Prefix = "unsaved-";
 constexpr std::string_view Extension = ".forgeline";
+constexpr std::string_view LockExtension = ".lock";
 
 // Each value as its length in bytes, a line end, the bytes and a line end.
 void appendValue(std::string& bytes, std::string_view value) {
@@ -19,11 +21,16 @@ void appendValue(std::string& bytes, std::string_view value) {
     bytes += '\n';
 }
 
+// A number as the copy writes it, without leading zeros. One too large for its type is no
+// number: it must not wrap to a small one.
 std::optional<std::size_t> readNumber(std::string_view bytes, std::size_t& at) {
     const std::size_t end = bytes.find('\n', at);
+    if (end == std::string_view::npos || (bytes[at] == '0' && end != at + 1)) {
+        return std::nullopt;
+    }
     std::size_t number = 0;
-    if (end == std::string_view::npos ||
-        std::from_chars(bytes.data() + at, bytes.data() + end, number).ptr != bytes.data() + end) {
+    const auto [stop, error] = std::from_chars(bytes.data() + at, bytes.data() + end, number);
+    if (error != std::errc{} || stop != bytes.data() + end) {
         return std::nullopt;
     }
     at = end + 1;
@@ -32,12 +39,32 @@ std::optional<std::size_t> readNumber(std::string_view bytes, std::size_t& at) {
 
 std::optional<std::string> readValue(std::string_view bytes, std::size_t& at) {
     const auto size = readNumber(bytes, at);
-    if (!size || bytes.size() - at < *size + 1 || bytes[at + *size] != '\n') {
+    if (!size || *size >= bytes.size() - at || bytes[at + *size] != '\n') {
         return std::nullopt;
     }
     std::string value(bytes.substr(at, *size));
     at += *size + 1;
     return value;
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "unsaved-<process>-<editor>.forgeline", nothing else.
+bool isCopyName(std::string_view name) {
+    if (!name.starts_with(Prefix) || !name.ends_with(Extension)) {
+        return false;
+    }
+    name.remove_prefix(Prefix.size());
+    name.remove_suffix(Extension.size());
+    const std::size_t dash = name.find('-');
+    return dash != std::string_view::npos && allDigits(name.substr(0, dash)) &&
+           allDigits(name.substr(dash + 1));
+}
+
+Failure notWhole() {
+    return {-1, "The copy is not whole."};
 }
 
 } // namespace
@@ -47,17 +74,21 @@ std::string RecoveryFileName(long processId, int editor) {
            std::string(Extension);
 }
 
-std::vector<std::string> AbandonedRecoveryCopies(const std::vector<std::string>& names,
-                                                 const std::function<bool(long)>& running) {
+std::string RecoveryLockName(std::string_view copyName) {
+    return std::string(copyName) + std::string(LockExtension);
+}
+
+std::vector<std::string>
+AbandonedRecoveryCopies(const std::vector<std::string>& names,
+                        const std::function<bool(const std::string&)>& locked) {
     std::vector<std::string> abandoned;
     for (const std::string& name : names) {
-        long processId = 0;
-        const char* start = name.data() + Prefix.size();
-        const char* end = name.data() + name.size();
-        if (name.starts_with(Prefix) && name.ends_with(Extension) &&
-            std::from_chars(start, end, processId).ptr != start && processId > 0 &&
-            !running(processId)) {
-            abandoned.push_back(name);
+        const std::string copy = name.ends_with(LockExtension)
+                                     ? name.substr(0, name.size() - LockExtension.size())
+                                     : name;
+        if (isCopyName(copy) && std::ranges::find(abandoned, copy) == abandoned.end() &&
+            !locked(RecoveryLockName(copy))) {
+            abandoned.push_back(copy);
         }
     }
     return abandoned;
@@ -77,9 +108,12 @@ std::string RecoveryBytes(const ScenarioSource& source) {
     return bytes;
 }
 
-std::optional<ScenarioSource> ScenarioFromRecoveryBytes(std::string_view bytes) {
+Result<ScenarioSource> ScenarioFromRecoveryBytes(std::string_view bytes) {
+    if (bytes.size() > ScenarioByteLimit) {
+        return ScenarioTooLarge("64 MiB");
+    }
     if (!bytes.starts_with(Heading)) {
-        return std::nullopt;
+        return notWhole();
     }
     std::size_t at = Heading.size();
     ScenarioSource source;
@@ -87,31 +121,34 @@ std::optional<ScenarioSource> ScenarioFromRecoveryBytes(std::string_view bytes) 
          {&source.Title, &source.Summary, &source.Description, &source.Objective}) {
         auto value = readValue(bytes, at);
         if (!value) {
-            return std::nullopt;
+            return notWhole();
         }
         *text = std::move(*value);
     }
     const auto lines = readNumber(bytes, at);
+    if (lines && *lines > ScenarioForceLineLimit) {
+        return ScenarioTooLarge(std::to_string(ScenarioForceLineLimit) + " force lines");
+    }
     // Every line takes at least two bytes, so a count beyond that is no copy of ours.
     if (!lines || *lines > (bytes.size() - at) / 2) {
-        return std::nullopt;
+        return notWhole();
     }
     source.Forces.reserve(*lines);
     for (std::size_t i = 0; i < *lines; ++i) {
         auto line = readValue(bytes, at);
         if (!line) {
-            return std::nullopt;
+            return notWhole();
         }
         source.Forces.push_back(std::move(*line));
     }
     if (at != bytes.size()) {
-        return std::nullopt;
+        return notWhole();
     }
     return source;
 }
 
 Status WriteRecoveryCopy(const std::string& path, const ScenarioSource& source) {
-    auto file = platform::CreateForWriting(path);
+    auto file = platform::CreateForWriting(path, platform::WriteKind::Private);
     if (!file) {
         return file.failure();
     }
@@ -128,7 +165,8 @@ Result<ScenarioSource> ReadRecoveryCopy(const std::string& path) {
     }
     std::string bytes;
     char buffer[65536];
-    for (;;) {
+    // One byte past the limit is enough to refuse the copy.
+    while (bytes.size() <= ScenarioByteLimit) {
         const Result<std::size_t> read = (*file)->read(buffer, sizeof buffer);
         if (!read) {
             return read.failure();
@@ -138,10 +176,37 @@ Result<ScenarioSource> ReadRecoveryCopy(const std::string& path) {
         }
         bytes.append(buffer, *read);
     }
-    if (auto source = ScenarioFromRecoveryBytes(bytes)) {
-        return std::move(*source);
+    return ScenarioFromRecoveryBytes(bytes);
+}
+
+std::vector<RecoveryChoice> RecoveryChoices(const std::vector<std::string>& paths) {
+    std::vector<RecoveryChoice> choices;
+    for (const std::string& path : paths) {
+        RecoveryChoice choice;
+        choice.path = path;
+        choice.written = platform::LastWritten(path);
+        if (const Result<ScenarioSource> copy = ReadRecoveryCopy(path)) {
+            choice.title = copy->Title;
+            choice.ships = copy->Forces.size();
+        } else {
+            choice.damage = copy.failure().description;
+        }
+        choices.push_back(std::move(choice));
     }
-    return Failure{-1, "The unsaved scenario at " + path + " is not whole."};
+    // A copy whose time cannot be told goes last.
+    std::ranges::stable_sort(choices, std::greater{}, &RecoveryChoice::written);
+    return choices;
+}
+
+std::string RecoveryChoiceText(const RecoveryChoice& choice, std::string_view written) {
+    const std::string when = "last written " + std::string(written);
+    if (choice.damage) {
+        const std::size_t separator = choice.path.find_last_of("/\\");
+        return "Damaged: " + choice.path.substr(separator + 1) + ", " + when + " (" +
+               *choice.damage + ")";
+    }
+    return (choice.title.empty() ? std::string("(no title)") : choice.title) + ", " + when + ", " +
+           std::to_string(choice.ships) + (choice.ships == 1 ? " ship" : " ships");
 }
 
 } // namespace forgeline

@@ -8,19 +8,8 @@
 namespace forgeline {
 namespace {
 
-// Files far beyond any scenario are refused while they are read, before they can exhaust
-// memory or time. The code is fixed, the same on every platform, as no platform has a portable
-// one for this.
+// The code is fixed, the same on every platform, as no platform has a portable one for this.
 constexpr long TooLargeCode = 7;
-constexpr std::uint64_t ByteLimit = std::uint64_t{64} << 20;
-// Each line held costs memory beyond its bytes: a file of bare line ends within the byte limit
-// would still take gigabytes as force lines.
-constexpr std::size_t ForceLineLimit = std::size_t{1} << 20;
-
-Failure tooLarge(std::string_view over) {
-    return {TooLargeCode,
-            "The file is too large to be a scenario (over " + std::string(over) + ")."};
-}
 
 // Plain ASCII reads the same in every ANSI code page, so most lines need no conversion.
 std::string toText(std::string&& bytes) {
@@ -51,6 +40,11 @@ void removeEvery(std::string& text, std::string_view label) {
 
 } // namespace
 
+Failure ScenarioTooLarge(std::string_view over) {
+    return {TooLargeCode,
+            "The file is too large to be a scenario (over " + std::string(over) + ")."};
+}
+
 ScenarioRead ReadScenarioSource(const std::string& path) {
     ScenarioRead read;
     auto file = platform::OpenForReading(path);
@@ -59,7 +53,7 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
         return read;
     }
     read.opened = true;
-    LineReader lines(**file, ByteLimit, tooLarge("64 MiB"));
+    LineReader lines(**file, ScenarioByteLimit, ScenarioTooLarge("64 MiB"));
 
     const std::pair<std::string_view, std::string*> labelled[] = {
         {"Name: ", &read.source.Title},
@@ -95,8 +89,9 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
         if (!*line) {
             return read;
         }
-        if (read.source.Forces.size() == ForceLineLimit) {
-            read.failure = tooLarge(std::to_string(ForceLineLimit) + " force lines");
+        if (read.source.Forces.size() == ScenarioForceLineLimit) {
+            read.failure =
+                ScenarioTooLarge(std::to_string(ScenarioForceLineLimit) + " force lines");
             return read;
         }
         read.source.Forces.push_back(toText(std::move(**line)));

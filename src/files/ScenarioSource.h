@@ -2,8 +2,10 @@
 
 #include "base/Result.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forgeline {
@@ -35,5 +37,14 @@ struct ScenarioRead {
 };
 
 ScenarioRead ReadScenarioSource(const std::string& path);
+
+// Files far beyond any scenario are refused while they are read, before they can exhaust
+// memory or time: over this many bytes, or force lines. Each line held costs memory beyond its
+// bytes: a file of bare line ends within the byte limit would still take gigabytes as lines.
+inline constexpr std::uint64_t ScenarioByteLimit = std::uint64_t{64} << 20;
+inline constexpr std::size_t ScenarioForceLineLimit = std::size_t{1} << 20;
+
+// The failure of a file over one of the limits, named by `over` ("64 MiB").
+Failure ScenarioTooLarge(std::string_view over);
 
 } // namespace forgeline

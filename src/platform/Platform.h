@@ -49,6 +49,13 @@ Status DeleteFile(const std::string& path);
 // process running as root can delete nearly anything, so no file set-up can provoke this.
 void FailDeletesWith(std::optional<Failure> failure);
 
+// For tests: while a failure is set, every OutputFile::write fails with it, as a full disk would
+// make it fail.
+void FailWritesWith(std::optional<Failure> failure);
+
+// When the file's bytes were last written; nothing when that cannot be told (no such file).
+std::optional<std::chrono::system_clock::time_point> LastWritten(const std::string& path);
+
 // The name of the ordinary file in the folder that matches the name, letter case ignored
 // where the file system itself tells letter cases apart.
 std::optional<std::string> FindFileIgnoringCase(const std::string& folder, std::string_view name);
@@ -79,12 +86,42 @@ class OutputFile {
 // Opens a regular file; never waits, so a FIFO or a device is refused at once, as is a folder.
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path);
 
+// What a write does with what stands at the path.
+enum class WriteKind {
+    // A file the user named: a link there is followed and its target replaced, the link kept.
+    Document,
+    // A file of the program's own at a name fixed in a folder of the user's: whatever link
+    // is planted there is replaced itself and its target never touched, and the file is
+    // readable by the user alone.
+    Private,
+};
+
 // Starts writing a new file or a replacement for an existing one. Fails as opening the file
 // for writing would: a missing folder, no permission, a read-only file; and refuses, touching
-// nothing, to replace anything but a regular file. The replacement keeps the old file's
-// attributes, and its owner and group as far as the process may give them. Temporary files of
-// the same target that dead processes left behind are removed.
-Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path);
+// nothing, to replace anything but a regular file. A document's replacement keeps the old
+// file's attributes, and its owner and group as far as the process may give them. Temporary
+// files of the same target that dead processes left behind are removed.
+Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path,
+                                                     WriteKind kind = WriteKind::Document);
+
+// Removes every temporary file that writes of the target in the folder left behind, whichever
+// process made them: for a target that no process writes any more.
+void RemoveLeftoversOf(const std::string& folder, std::string_view targetName);
+
+// An exclusive lock on a file, held for as long as the object lives, by this object alone: a
+// second lock on the same file fails, in this process as in any other. The lock ends with its
+// process, however that ends. Its end deletes the file.
+class HeldLock {
+  public:
+    virtual ~HeldLock() = default;
+};
+
+// Takes the lock on the file at the path, creating the file when it is missing; never through
+// a link planted at the path. Fails when someone holds it already.
+Result<std::unique_ptr<HeldLock>> LockFile(const std::string& path);
+
+// Someone, in this process or another, holds a lock taken by LockFile on the file.
+bool FileIsLocked(const std::string& path);
 
 // The failure of opening, replacing or reading something that is not a regular file or a
 // folder: a FIFO, a device, a socket.
@@ -117,7 +154,9 @@ void SleepMilliseconds(int milliseconds);
 
 long CurrentProcessId();
 
-// Makes the folder and every folder above it that is missing; a folder already there is fine.
+// Makes the folder and every folder above it that is missing, for the user alone (on Windows
+// the user's own folders keep others out already); a folder already there is fine and kept
+// as it is.
 Status CreateFolders(const std::string& path);
 
 // 8-bit text of the files, in the ANSI code page (Windows-1252 where there is none), to and

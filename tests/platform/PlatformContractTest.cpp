@@ -143,6 +143,44 @@ TEST_F(PlatformContract, SavesAnyNameTheFolderHoldsAndClearsOnlyDeadProcessesLef
     EXPECT_FALSE(ProcessIsRunning(0));
 }
 
+TEST_F(PlatformContract, ALockIsHeldByItsHolderAloneAndGoesWithItsFile) {
+    auto lock = LockFile(at("copy.lock"));
+    ASSERT_TRUE(lock) << lock.failure().description;
+    // Whether a second lock fails, and whether the file counts as locked, before and after.
+    const std::tuple<std::string, bool, bool> rows[] = {
+        {"copy.lock", false, true}, {"absent.lock", true, false}, {"x.sco", false, false}};
+    for (const auto& [name, second, locked] : rows) {
+        EXPECT_EQ(bool(LockFile(at(name))), second) << name;
+        EXPECT_EQ(FileIsLocked(at(name)), locked) << name;
+    }
+    EXPECT_FALSE(folder.exists("absent.lock"));
+    lock->reset();
+    EXPECT_FALSE(folder.exists("copy.lock"));
+    EXPECT_FALSE(FileIsLocked(at("copy.lock")));
+}
+
+TEST_F(PlatformContract, TellsWhenFilesWereWrittenAndClearsEveryLeftoverOfADeadTarget) {
+    // Whole seconds, which every file system holds.
+    const auto then = std::chrono::floor<std::chrono::seconds>(fs::last_write_time(at("README")));
+    fs::last_write_time(at("notes.txt"), then);
+    fs::last_write_time(at("README"), then - std::chrono::hours(1));
+    ASSERT_TRUE(LastWritten(at("README")) && LastWritten(at("notes.txt")));
+    EXPECT_EQ(*LastWritten(at("notes.txt")) - *LastWritten(at("README")), std::chrono::hours(1));
+    EXPECT_FALSE(LastWritten(at("absent")));
+    const std::string leftovers[] = {TemporaryName("README", ::getpid(), 3),
+                                     TemporaryName("notes.txt", DeadProcess, 0)};
+    for (const std::string& leftover : leftovers) {
+        folder.write(leftover, "part");
+    }
+    RemoveLeftoversOf(folder.path(), "README");
+    EXPECT_FALSE(folder.exists(leftovers[0]));
+    EXPECT_TRUE(folder.exists(leftovers[1]));
+    const testing::FailingWrites full({28, "No space left on device"});
+    auto out = CreateForWriting(at("README"), WriteKind::Private);
+    ASSERT_TRUE(out);
+    EXPECT_EQ((*out)->write("x").failure(), (Failure{28, "No space left on device"}));
+}
+
 TEST_F(PlatformContract, MakesFoldersAndKnowsItsOwnProcess) {
     const std::string nested = at(WideName + "2") + PathSeparator() + "data";
     EXPECT_TRUE(CreateFolders(nested));

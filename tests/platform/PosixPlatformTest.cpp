@@ -45,6 +45,28 @@ TEST(PosixPlatform, ReplacingKeepsLinksPermissionsOwnerAndGroup) {
     EXPECT_EQ(info.st_gid, root ? 4322u : ::getegid());
 }
 
+// A file of the program's own never follows a link planted at its name, and lives in folders
+// for the user alone.
+TEST(PosixPlatform, PrivateFilesReplaceLinksAndLiveInTheUsersOwnFolders) {
+    TestFolder folder;
+    folder.write("target", "other's");
+    ASSERT_TRUE(CreateFolders(folder.file("data/forgeline")));
+    for (const char* name : {"data", "data/forgeline"}) {
+        EXPECT_EQ(fs::status(folder.file(name)).permissions(), fs::perms::owner_all) << name;
+    }
+    for (const char* name : {"data/forgeline/copy", "data/forgeline/copy.lock"}) {
+        fs::create_symlink(folder.file("target"), folder.file(name));
+    }
+    auto file = CreateForWriting(folder.file("data/forgeline/copy"), WriteKind::Private);
+    ASSERT_TRUE(file && (*file)->write("mine") && (*file)->close());
+    EXPECT_FALSE(LockFile(folder.file("data/forgeline/copy.lock")));
+    EXPECT_EQ(folder.read("target"), "other's");
+    EXPECT_FALSE(fs::is_symlink(folder.file("data/forgeline/copy")));
+    EXPECT_EQ(folder.read("data/forgeline/copy"), "mine");
+    EXPECT_EQ(fs::status(folder.file("data/forgeline/copy")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST(PosixPlatform, AFifoIsRefusedWithoutWaitingForAWriterAndLeftAsItWas) {
     TestFolder folder;
     const std::string fifo = folder.file("pipe.sce");

@@ -42,6 +42,14 @@ struct FailingDeletes {
     FailingDeletes& operator=(const FailingDeletes&) = delete;
 };
 
+// Every write fails with the failure while this lives, as on a full disk.
+struct FailingWrites {
+    explicit FailingWrites(const Failure& failure) { platform::FailWritesWith(failure); }
+    ~FailingWrites() { platform::FailWritesWith(std::nullopt); }
+    FailingWrites(const FailingWrites&) = delete;
+    FailingWrites& operator=(const FailingWrites&) = delete;
+};
+
 // What a fake program recorded of one start.
 struct FakeRecord {
     std::string workingFolder;

@@ -1,5 +1,6 @@
 #include "editor/window/frmMain.h"
 
+#include "editor/CommandMessages.h"
 #include "editor/window/EditorHistory.h"
 #include "editor/window/UnsavedCopy.h"
 #include "ui/AccessibleNames.h"
@@ -39,12 +40,19 @@ frmMain::frmMain(Services services, QWidget* parent)
         [this] { refreshShipCount(); }, this);
     unsaved_ = new UnsavedCopy(
         services_.unsavedFolder, history_->stack(), [this] { return scenario(); }, this);
+    connect(unsaved_, &UnsavedCopy::writeFailed, this, &frmMain::inform);
     buildMenus();
     connectHandlers();
     keepMenuShortcutsOverBoxes();
     KeepTextBoxesWhole(this);
     GiveAccessibleNames(this);
     setAcceptDrops(true);
+}
+
+// The history turns clean as it dies, which is no return to the saved state: the copy goes
+// first, so that it stays for the next editor.
+frmMain::~frmMain() {
+    delete unsaved_;
 }
 
 void frmMain::connectHandlers() {
@@ -224,8 +232,17 @@ void frmMain::clearShipFields() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    unsaved_->writeNow();
+    if (!mayLeave()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
+}
+
+bool frmMain::mayLeave() {
+    unsaved_->writeNow();
+    return unsaved_->changesKept() ||
+           services_.dialogs->ask(this, QString::fromLatin1(LeaveWithoutSavingQuestion));
 }
 
 void frmMain::scenarioInFile() {

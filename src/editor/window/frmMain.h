@@ -32,6 +32,7 @@ class frmMain : public QMainWindow {
 
   public:
     explicit frmMain(Services services, QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // Open without its dialog, also for the file named on the command line or dropped on the
     // window: shows the scenario of the file, or keeps the editor as it is when the file cannot
@@ -92,6 +93,10 @@ class frmMain : public QMainWindow {
     bool compileDespite(const std::vector<Problem>& problems);
     // Choosing a problem of a force line selects that line, as a click would.
     void selectLineOfProblem(int line);
+    // Exit and close: true when the changes are kept, in a file or a copy, or the user lets
+    // them go.
+    bool mayLeave();
+    void recoverCopy(const std::string& path);
     // The scenario on screen is now the one in a file.
     void scenarioInFile();
     void showScenario(const ScenarioSource& source);

@@ -8,6 +8,7 @@
 #include "editor/window/RecentFilesMenu.h"
 #include "editor/window/UnsavedCopy.h"
 #include "editor/window/frmMain.h"
+#include "editor/window/frmRecover.h"
 #include "files/ScenarioCompile.h"
 #include "platform/Platform.h"
 #include "play/GameLaunch.h"
@@ -82,6 +83,7 @@ void frmMain::frmMain_mnuSave_Click() {
     }
     scenarioInFile();
     recent_->add(ToCore(*path));
+    unsaved_->saved();
 }
 
 void frmMain::frmMain_Compile_Click() {
@@ -122,6 +124,7 @@ bool frmMain::compileScenario() {
         return false;
     }
     scenarioInFile();
+    unsaved_->saved();
     for (const std::string& message : CompileReport(*outcome)) {
         inform(message);
     }
@@ -138,28 +141,31 @@ void frmMain::frmMain_mnuRecent_Click(const std::string& path) {
 }
 
 void frmMain::frmMain_mnuExit_Click() {
-    // Nothing is asked; unsaved work stays in the copy for the next start.
-    unsaved_->writeNow();
-    QApplication::exit(0);
+    // Unsaved work stays in the copy for the next start; asked only when no copy holds it.
+    if (mayLeave()) {
+        QApplication::exit(0);
+    }
 }
 
 void frmMain::frmMain_mnuRecover_Click() {
-    QAction* recover = findChild<QAction*>(QStringLiteral("mnuRecover"));
-    const std::vector<std::string> copies = unsaved_->abandoned();
-    recover->setVisible(copies.size() > 1);
-    if (copies.empty()) {
-        return;
-    }
-    const Result<ScenarioSource> copy = ReadRecoveryCopy(copies.front());
+    auto* window = new frmRecover(
+        RecoveryChoices(unsaved_->abandoned()), *services_.dialogs,
+        [this](const std::string& path) { recoverCopy(path); },
+        [this](const std::string& path) { return unsaved_->discard(path); }, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}
+
+void frmMain::recoverCopy(const std::string& path) {
+    const Result<ScenarioSource> copy = ReadRecoveryCopy(path);
     if (!copy) {
         inform(FileFailureMessage(copy.failure()));
         return;
     }
     history_->record(QStringLiteral("Recover Unsaved Scenario"),
                      [this, &copy] { showScenario(*copy); });
-    // The work is this editor's now, kept in its own copy.
-    unsaved_->writeNow();
-    platform::DeleteFile(copies.front());
+    // The work is this editor's now; the copy goes once the editor's own holds it.
+    unsaved_->adopt(path);
 }
 
 } // namespace forgeline

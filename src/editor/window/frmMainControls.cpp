@@ -137,8 +137,14 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuOpen_Click);
     item(file, "mnuRecover", "&Recover Unsaved Scenario", QKeySequence(),
          &frmMain::frmMain_mnuRecover_Click);
-    // Offered only when an editor that no longer runs left unsaved work behind.
-    file->actions().constLast()->setVisible(!unsaved_->abandoned().empty());
+    // Offered only when an editor that no longer runs left unsaved work behind, which one may
+    // do while this one runs.
+    QAction* recover = file->actions().constLast();
+    const auto offerRecovery = [this, recover] {
+        recover->setVisible(!unsaved_->abandoned().empty());
+    };
+    offerRecovery();
+    connect(file, &QMenu::aboutToShow, this, offerRecovery);
     QMenu* recent = file->addMenu(QStringLiteral("Recent &Files"));
     recent->setObjectName(QStringLiteral("mnuRecent"));
     recent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));

@@ -1,6 +1,6 @@
 #include "platform/CommandLine.h"
 #include "platform/Cp1252.h"
-#include "platform/DeleteSeam.h"
+#include "platform/FailureSeams.h"
 #include "platform/Platform.h"
 #include "platform/TemporaryName.h"
 #include "platform/Wildcard.h"
@@ -18,6 +18,7 @@
 #include <functional>
 #include <limits>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -72,6 +73,9 @@ class PosixOutputFile final : public OutputFile {
     PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
     Status write(std::string_view bytes) override {
+        if (auto forced = ForcedWriteFailure()) {
+            return *forced;
+        }
         while (!bytes.empty()) {
             const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
             if (put < 0) {
@@ -143,20 +147,39 @@ bool isRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// Temporary files of the target left by processes that died part way through a save.
-void removeDeadLeftovers(const std::string& folder, const std::string& targetName) {
+// Temporary files of the target in the folder (given with its separator) whose owner the
+// predicate calls dead.
+void removeLeftovers(const std::string& folder, std::string_view targetName,
+                     const std::function<bool(long)>& dead) {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
         return;
     }
     while (const dirent* entry = ::readdir(dir)) {
         const auto owner = TemporaryFileOwner(entry->d_name, targetName);
-        if (owner && !ProcessIsRunning(*owner)) {
+        if (owner && dead(*owner)) {
             ::unlink((folder + entry->d_name).c_str());
         }
     }
     ::closedir(dir);
 }
+
+// Deleting the file while the lock is still held keeps another process from locking the old
+// file in the moment between.
+class PosixLock final : public HeldLock {
+  public:
+    PosixLock(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    ~PosixLock() override {
+        ::unlink(path_.c_str());
+        ::close(fd_);
+    }
+    PosixLock(const PosixLock&) = delete;
+    PosixLock& operator=(const PosixLock&) = delete;
+
+  private:
+    int fd_;
+    std::string path_;
+};
 
 // A Windows program begins with "MZ"; anything else is left to the kernel to run.
 bool isWindowsExecutable(const std::string& path) {
@@ -449,10 +472,24 @@ Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
     return std::unique_ptr<InputFile>(std::make_unique<PosixInputFile>(fd));
 }
 
-Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
-    const std::string target = resolvedTarget(native(path));
+std::optional<std::chrono::system_clock::time_point> LastWritten(const std::string& path) {
+    struct stat info {};
+    if (::stat(native(path).c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec) +
+           std::chrono::duration_cast<std::chrono::system_clock::duration>(
+               std::chrono::nanoseconds(info.st_mtim.tv_nsec));
+}
+
+Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path, WriteKind kind) {
+    const bool document = kind == WriteKind::Document;
+    const std::string target = document ? resolvedTarget(native(path)) : native(path);
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    // A link where a private file belongs is replaced as if nothing stood there.
+    const bool exists =
+        (document ? ::stat(target.c_str(), &existing) : ::lstat(target.c_str(), &existing)) == 0 &&
+        !S_ISLNK(existing.st_mode);
     if (exists && !S_ISREG(existing.st_mode)) {
         return notAFileFailure(existing.st_mode);
     }
@@ -463,13 +500,16 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    removeDeadLeftovers(folder, name);
+    removeLeftovers(folder, name, [](long owner) { return !ProcessIsRunning(owner); });
+    const bool keepAttributes = exists && document;
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         const std::string temporary = folder + TemporaryName(name, ::getpid(), attempt);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                              exists ? (existing.st_mode & 07777) : 0666);
+                              keepAttributes ? (existing.st_mode & 07777)
+                              : document     ? 0666
+                                             : 0600);
         if (fd >= 0) {
-            if (exists) {
+            if (keepAttributes) {
                 // Only root may give a file away; anyone may keep a group they belong to. The
                 // mode comes after, as a change of owner clears its set-id bits.
                 if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
@@ -485,6 +525,43 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
         }
     }
     return errnoFailure(EEXIST);
+}
+
+void RemoveLeftoversOf(const std::string& folder, std::string_view targetName) {
+    removeLeftovers(native(JoinPath(folder, "")), targetName, [](long) { return true; });
+}
+
+Result<std::unique_ptr<HeldLock>> LockFile(const std::string& path) {
+    const std::string name = native(path);
+    const int fd =
+        ::open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return errnoFailure(errno);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return notAFileFailure(info.st_mode);
+    }
+    // flock, not fcntl: its lock belongs to this open file, so a second lock in the same process
+    // fails, and closing some other descriptor of the file does not drop it.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const Failure failure = errnoFailure(errno);
+        ::close(fd);
+        return failure;
+    }
+    return std::unique_ptr<HeldLock>(std::make_unique<PosixLock>(fd, name));
+}
+
+bool FileIsLocked(const std::string& path) {
+    const int fd = ::open(native(path).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    // A lock this takes ends with the descriptor.
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return locked;
 }
 
 Status StartProgram(const std::string& programPath, std::string_view parameters,
@@ -529,7 +606,7 @@ Status CreateFolders(const std::string& folder) {
     const std::string path = native(folder);
     int error = 0;
     for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
-        error = ::mkdir(path.substr(0, end).c_str(), 0777) == 0 ? 0 : errno;
+        error = ::mkdir(path.substr(0, end).c_str(), 0700) == 0 ? 0 : errno;
         if (end == std::string::npos) {
             break;
         }

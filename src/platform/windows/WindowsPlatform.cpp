@@ -1,4 +1,4 @@
-#include "platform/DeleteSeam.h"
+#include "platform/FailureSeams.h"
 #include "platform/Platform.h"
 #include "platform/TemporaryName.h"
 #include "platform/Wildcard.h"
@@ -116,6 +116,9 @@ class WindowsOutputFile final : public OutputFile {
     WindowsOutputFile& operator=(const WindowsOutputFile&) = delete;
 
     Status write(std::string_view bytes) override {
+        if (auto forced = ForcedWriteFailure()) {
+            return *forced;
+        }
         while (!bytes.empty()) {
             DWORD put = 0;
             const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), MAXDWORD));
@@ -188,14 +191,44 @@ template <typename Visit> void forEachEntry(const std::string& folder, Visit vis
     ::FindClose(search);
 }
 
-// Temporary files of the target left by processes that died part way through a save.
-void removeDeadLeftovers(const std::string& folder, const std::string& targetName) {
+// Temporary files of the target in the folder (given with its separator) whose owner the
+// predicate calls dead.
+template <typename Dead>
+void removeLeftovers(const std::string& folder, std::string_view targetName, Dead dead) {
     forEachEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
         const auto owner = TemporaryFileOwner(toUtf8(entry.cFileName), targetName);
-        if (owner && !ProcessIsRunning(*owner)) {
+        if (owner && dead(*owner)) {
             ::DeleteFileW((*widePath(folder) + entry.cFileName).c_str());
         }
     });
+}
+
+// The handle was opened without FILE_SHARE_DELETE, so no one deletes or renames the file
+// while the lock is held; it goes once the handle is closed.
+class WindowsLock final : public HeldLock {
+  public:
+    WindowsLock(HANDLE handle, std::wstring path) : handle_(handle), path_(std::move(path)) {}
+    ~WindowsLock() override {
+        ::CloseHandle(handle_);
+        ::DeleteFileW(path_.c_str());
+    }
+    WindowsLock(const WindowsLock&) = delete;
+    WindowsLock& operator=(const WindowsLock&) = delete;
+
+  private:
+    HANDLE handle_;
+    std::wstring path_;
+};
+
+bool isReparsePoint(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    return ::GetFileInformationByHandle(handle, &information) &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+bool lockWhole(HANDLE handle) {
+    OVERLAPPED at{};
+    return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at);
 }
 
 } // namespace
@@ -337,6 +370,22 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view p
     return names;
 }
 
+std::optional<std::chrono::system_clock::time_point> LastWritten(const std::string& path) {
+    const auto wide = widePath(path);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!wide || !::GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    // A FILETIME counts tenths of microseconds since 1601.
+    using Ticks = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
+    constexpr long long TicksBefore1970 = 116'444'736'000'000'000LL;
+    const long long ticks = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                            data.ftLastWriteTime.dwLowDateTime;
+    return std::chrono::system_clock::time_point(
+        std::chrono::duration_cast<std::chrono::system_clock::duration>(
+            Ticks(ticks - TicksBefore1970)));
+}
+
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
     const auto wide = widePath(path);
     if (!wide) {
@@ -355,20 +404,26 @@ Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
     return std::unique_ptr<InputFile>(std::make_unique<WindowsInputFile>(handle));
 }
 
-Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
+Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path, WriteKind kind) {
+    const bool document = kind == WriteKind::Document;
     const auto target = widePath(path);
     if (!target) {
         return systemFailure(ERROR_NO_UNICODE_TRANSLATION);
     }
     // Opening the old file for writing, without changing it, fails as writing it would: a
     // folder, a read-only or locked file, no permission, a missing folder.
-    const HANDLE old = ::CreateFileW(target->c_str(), GENERIC_WRITE,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A private file's name is opened itself, a link planted there included, which the move
+    // at the end replaces.
+    const HANDLE old = ::CreateFileW(
+        target->c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL | (document ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr);
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
     if (old != INVALID_HANDLE_VALUE) {
         const bool diskFile = isDiskFile(old);
-        attributes = ::GetFileAttributesW(target->c_str());
+        if (document) {
+            attributes = ::GetFileAttributesW(target->c_str());
+        }
         ::CloseHandle(old);
         if (!diskFile) {
             return NotARegularFileFailure();
@@ -379,7 +434,7 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
     const std::size_t last = path.find_last_of("\\/");
     const std::string folder = last == std::string::npos ? "" : path.substr(0, last + 1);
     const std::string name = path.substr(folder.size());
-    removeDeadLeftovers(folder, name);
+    removeLeftovers(folder, name, [](long owner) { return !ProcessIsRunning(owner); });
     const std::wstring wideFolder = *widePath(folder);
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         std::wstring temporary =
@@ -395,6 +450,50 @@ Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
         }
     }
     return systemFailure(ERROR_FILE_EXISTS);
+}
+
+void RemoveLeftoversOf(const std::string& folder, std::string_view targetName) {
+    removeLeftovers(JoinPath(folder, ""), targetName, [](long) { return true; });
+}
+
+Result<std::unique_ptr<HeldLock>> LockFile(const std::string& path) {
+    const auto wide = widePath(path);
+    if (!wide) {
+        return systemFailure(ERROR_NO_UNICODE_TRANSLATION);
+    }
+    const HANDLE handle = ::CreateFileW(
+        wide->c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return lastFailure();
+    }
+    if (!isDiskFile(handle) || isReparsePoint(handle)) {
+        ::CloseHandle(handle);
+        return NotARegularFileFailure();
+    }
+    if (!lockWhole(handle)) {
+        const Failure failure = lastFailure();
+        ::CloseHandle(handle);
+        return failure;
+    }
+    return std::unique_ptr<HeldLock>(std::make_unique<WindowsLock>(handle, *wide));
+}
+
+bool FileIsLocked(const std::string& path) {
+    const auto wide = widePath(path);
+    if (!wide) {
+        return false;
+    }
+    const HANDLE handle = ::CreateFileW(
+        wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return ::GetLastError() == ERROR_SHARING_VIOLATION;
+    }
+    // A lock this takes ends with the handle.
+    const bool locked = !lockWhole(handle);
+    ::CloseHandle(handle);
+    return locked;
 }
 
 // CreateProcessW rather than ShellExecuteW: the program is the one at the path, never one that a

@@ -6,7 +6,9 @@
 #include "editor/CommandMessages.h"
 #include "editor/CompileChecks.h"
 #include "editor/RecentFiles.h"
+#include "editor/RecoveryCopy.h"
 #include "files/FolderToolchain.h"
+#include "platform/TemporaryName.h"
 #include "ui/LineList.h"
 
 #include <QtTest>
@@ -182,7 +184,8 @@ class frmMainTest : public QObject {
     void historyUndoesEveryStepExactly();
     void historyMergesTypingAndOwnsTheUndoKeys();
     void openThenSaveGivesBackEveryByte();
-    void unsavedWorkIsKeptApartAndOfferedAfterAKill();
+    void exitAndCloseKeepUnsavedWorkOrAsk();
+    void recoveryListsEveryAbandonedCopyAndKeepsItUntilItIsKept();
     void exitEndsTheProgram();
     void compileAndPlayAndTheCheckBeforeCompile();
     void historyViewJumpsToAStepAndFollowsTheEditor();
@@ -626,41 +629,143 @@ void frmMainTest::openThenSaveGivesBackEveryByte() {
     QVERIFY(editor.folder.read("out.sce") == file);
 }
 
-void frmMainTest::unsavedWorkIsKeptApartAndOfferedAfterAKill() {
-    const TestFolder data;
-    const QString unsaved = QString::fromStdString(data.file("user/data"));
-    const QString kept = QString::fromUtf8("Caf\u00e9 \u03a9");
-    EditorWindow first(unsaved.toStdString());
-    EditorWindow second(unsaved.toStdString());
-    first.run({"add Orion Raider Vex -5 1.5 720 0 <internal>", "set SCE " + kept});
-    second.run({"type SCE Second"});
-    // Written a few seconds after the change, with no Exit: what a kill leaves behind.
-    QDir folder(unsaved);
-    QTRY_COMPARE_WITH_TIMEOUT(folder.entryList(QDir::Files).size(), 2, 10000);
-    QString firstCopy;
-    for (const QString& name : folder.entryList(QDir::Files)) {
-        QFile copy(folder.filePath(name));
-        QVERIFY(copy.open(QIODevice::ReadOnly));
-        const QString bytes = QString::fromUtf8(copy.readAll());
-        QVERIFY(bytes.contains(kept) != bytes.contains("Second"));
-        firstCopy = bytes.contains(kept) ? name : firstCopy;
+// Exit or close, as the user chose: true when the editor let itself be left.
+bool leave(EditorWindow& editor, const QString& how) {
+    if (how == "close") {
+        return editor.window.close();
     }
-    // The first editor's process is gone; the second's still runs, so its copy is not offered.
-    QVERIFY(folder.rename(firstCopy, "unsaved-999999999-1.forgeline"));
-    EditorWindow third(unsaved.toStdString());
-    QAction* recover = third.find<QAction>("mnuRecover");
-    QVERIFY(recover->isVisible() && recover->isEnabled());
-    third.run({"menu mnuRecover"});
-    QCOMPARE(third.texts("SCE shipCount"), kept + "|1");
-    QCOMPARE(third.undoRedo(), "&Undo Recover Unsaved Scenario+&Redo-");
+    // Once the program is told to exit, no event loop runs until the application's own starts
+    // anew.
+    editor.find<QAction>("mnuExit")->trigger();
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&] { probe.exit(0); });
+    const bool exited = probe.exec() == -1;
+    if (exited) {
+        QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
+        QApplication::exec();
+    }
+    return exited;
+}
+
+QStringList copiesIn(const std::string& folder) {
+    return QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden);
+}
+
+void frmMainTest::exitAndCloseKeepUnsavedWorkOrAsk() {
+    const Failure full{28, "No space left on device"};
+    // How the editor is left, what stands at its data folder, and the failure it tells once.
+    const std::tuple<QString, QString, QString> rows[] = {
+        {"close", "", ""},
+        {"exit", "", ""},
+        {"close", "a file", "Not a directory"},
+        {"exit", "full", "No space left on device"}};
+    for (const auto& [how, trouble, reason] : rows) {
+        const TestFolder data;
+        const std::string folder = data.file("data");
+        if (trouble == "a file") {
+            data.write("data", "x");
+        }
+        {
+            EditorWindow editor(folder);
+            std::optional<FailingWrites> failing;
+            if (trouble == "full") {
+                failing.emplace(full);
+            }
+            editor.run({"type SCE Kept"});
+            if (!trouble.isEmpty()) {
+                // Asked each time; told why only once.
+                const QString failed = QString::fromStdString(
+                    UnsavedCopyFailureMessage(folder, {0, reason.toStdString()}));
+                QVERIFY(!leave(editor, how));
+                QVERIFY(!leave(editor, how));
+                QCOMPARE(editor.dialogs.shown,
+                         QStringList({failed, "Leave without saving?", "Leave without saving?"}));
+                editor.dialogs.answers = {true};
+            }
+            QVERIFY2(leave(editor, how), qPrintable(how));
+            QCOMPARE(editor.dialogs.shown.size(), trouble.isEmpty() ? 0 : 4);
+        }
+        // What the editor left on disk, offered to the next one.
+        if (trouble.isEmpty()) {
+            const QStringList left = copiesIn(folder);
+            QCOMPARE(left.size(), 1);
+            QVERIFY(QString::fromStdString(data.read("data/" + left[0].toStdString()))
+                        .contains("Kept"));
+            EditorWindow next(folder);
+            QVERIFY(next.find<QAction>("mnuRecover")->isVisible());
+        }
+    }
+}
+
+void frmMainTest::recoveryListsEveryAbandonedCopyAndKeepsItUntilItIsKept() {
+    const TestFolder data;
+    const std::string folder = data.file("user/data");
+    const auto at = [&](const std::string& name) { return data.file("user/data/" + name); };
+    EditorWindow running(folder);
+    running.run({"type SCE Running"});
+    QVERIFY(running.window.close());
+    EditorWindow editor(folder);
+    QAction* recover = editor.find<QAction>("mnuRecover");
     QVERIFY(!recover->isVisible());
-    QVERIFY(!folder.exists("unsaved-999999999-1.forgeline"));
-    // A Save leaves nothing unsaved, and no copy; one the code page refuses leaves it.
-    third.document();
-    QCOMPARE(folder.entryList(QDir::Files).size(), 2);
-    third.run({"set SCE Patrol"});
-    third.document();
-    QCOMPARE(folder.entryList(QDir::Files).size(), 1);
+    // Left while this editor runs: a copy under this very process's number, once a dead
+    // editor's; a damaged one; and of an editor killed in its first write, a lock file and the
+    // temporary file.
+    const std::string reused = RecoveryFileName(platform::CurrentProcessId(), 2);
+    const std::string dead = RecoveryFileName(999999999, 1);
+    const std::string damaged = RecoveryFileName(999999999, 2);
+    const std::string killed = RecoveryFileName(999999999, 3);
+    data.write("user/data/" + reused, RecoveryBytes({"Caf\u00e9 \u03a9", "", "", "", {Vex}}));
+    data.write("user/data/" + dead, RecoveryBytes({"Older", "", "", "", {Korg, Hornet}}));
+    data.write("user/data/" + damaged, "x");
+    const std::string leftovers[] = {"user/data/" + RecoveryLockName(killed),
+                                     "user/data/" + platform::TemporaryName(killed, 999999999, 0)};
+    for (const std::string& leftover : leftovers) {
+        data.write(leftover, "");
+    }
+    const auto now = std::filesystem::last_write_time(at(reused));
+    std::filesystem::last_write_time(at(dead), now - std::chrono::hours(2));
+    std::filesystem::last_write_time(at(damaged), now - std::chrono::hours(1));
+    emit editor.find<QMenu>("mnuFile")->aboutToShow();
+    QVERIFY(recover->isVisible());
+    QVERIFY(!data.exists(leftovers[0]) && !data.exists(leftovers[1]));
+
+    editor.run({"menu mnuRecover"});
+    auto* window = editor.find<QDialog>("frmRecover");
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), "Recover Unsaved Scenario");
+    auto* copies = window->findChild<QListWidget*>("Copies");
+    QStringList rows;
+    for (int row = 0; row < copies->count(); ++row) {
+        rows << copies->item(row)->text().remove(QRegularExpression(" \\d{4}-.{14}"));
+    }
+    QCOMPARE(rows, QStringList({QString::fromUtf8("Caf\u00e9 \u03a9, last written, 1 ship"),
+                                "Damaged: " + QString::fromStdString(damaged) +
+                                    ", last written (The copy is not whole.)",
+                                "Older, last written, 2 ships"}));
+    // A damaged copy is only deleted, once the user says so.
+    copies->setCurrentRow(1);
+    QVERIFY(!window->findChild<QPushButton*>("Recover")->isEnabled());
+    editor.dialogs.answers = {true};
+    QTest::mouseClick(window->findChild<QPushButton*>("Delete"), Qt::LeftButton);
+    QCOMPARE(editor.dialogs.shown.size(), 1);
+    QVERIFY(!data.exists("user/data/" + damaged));
+    QCOMPARE(copies->count(), 2);
+
+    // With the disk full, the recovered copy stays until the editor's own copy holds its work.
+    copies->setCurrentRow(1);
+    {
+        const FailingWrites full({28, "No space left on device"});
+        QTest::keyClick(copies, Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(editor.texts("SCE shipCount"), "Older|2");
+        QCOMPARE(editor.undoRedo(), "&Undo Recover Unsaved Scenario+&Redo-");
+        QCOMPARE(editor.dialogs.shown.size(), 2);
+        QVERIFY(data.exists("user/data/" + dead));
+    }
+    QVERIFY(editor.window.close());
+    QVERIFY(!data.exists("user/data/" + dead));
+    // The reused name was never this editor's to write.
+    QVERIFY(data.read("user/data/" + reused).find("Caf") != std::string::npos);
 }
 
 void frmMainTest::exitEndsTheProgram() {
