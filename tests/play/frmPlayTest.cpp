@@ -101,6 +101,9 @@ void frmPlayTest::browseEachPickAndLaunchTheGame() {
 }
 
 void frmPlayTest::aNameInNoUtf8IsReadAndPassedAsItsBytes() {
+#ifdef _WIN32
+    QSKIP("Windows names files in UTF-16: no name is made of bytes outside UTF-8");
+#endif
     TestFolder folder;
     folder.write("Caf\xe9.sco", "");
     folder.write("Caf\xe9.sce", "Name: Latin-1\r\nSummary: \r\nDescription: \r\nObjective: \r\n");
