@@ -157,7 +157,7 @@ int main(int argc, char* argv[]) {
     spoilt.Forces.push_back("Klingon Dreadnought Korg 5200 800 -");
     spoilt.Forces.push_back("Romulan BC Talon 3000 x1 180 2 <internal> ()");
     frmCheck check(
-        CheckScenario(spoilt), [](int) {}, &editor);
+        CheckScenario(spoilt, folder), [](int) {}, &editor);
     save(&check, output, "check.png");
 
     frmPlay browser(services);

@@ -19,7 +19,7 @@ inline constexpr const char* NotCompiledMessage = "Scenario did not compile.";
 // Asked before an old compiled scenario of the title is deleted.
 std::string OverwriteQuestion(std::string_view title);
 
-// A failure of Open or Save: its code, " - " and its description.
+// A failure of Open or Save, as FailureText words it.
 std::string FileFailureMessage(const Failure& failure);
 
 // A failure of Compile: "Error: " and its description.

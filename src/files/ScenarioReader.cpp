@@ -52,14 +52,25 @@ void removeEvery(std::string& text, std::string_view label) {
 } // namespace
 
 ScenarioRead ReadScenarioSource(const std::string& path) {
-    ScenarioRead read;
     auto file = platform::OpenForReading(path);
     if (!file) {
+        ScenarioRead read;
         read.failure = file.failure();
         return read;
     }
+    return ReadScenarioSource(**file);
+}
+
+ScenarioRead ReadScenarioSource(platform::InputFile& file) {
+    ScenarioRead read;
     read.opened = true;
-    LineReader lines(**file, ByteLimit, tooLarge("64 MiB"));
+    const Failure overBytes = tooLarge("64 MiB");
+    LineReader lines(file, ByteLimit, overBytes);
+    const auto fail = [&read, &overBytes](Failure failure) {
+        read.refused = failure == overBytes;
+        read.failure = std::move(failure);
+        return read;
+    };
 
     const std::pair<std::string_view, std::string*> labelled[] = {
         {"Name: ", &read.source.Title},
@@ -70,36 +81,37 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
     for (const auto& [label, value] : labelled) {
         auto line = lines.next();
         if (!line || !*line) {
-            read.failure = line ? platform::EndOfFileFailure() : line.failure();
-            return read;
+            return fail(line ? platform::EndOfFileFailure() : line.failure());
         }
         // Labels are removed from the bytes, so a label can never be formed across characters.
         std::string bytes = std::move(**line);
         removeEvery(bytes, label);
         *value = toText(std::move(bytes));
         ++read.headerValuesRead;
+        ++read.linesRead;
     }
     for (int skipped = 0; skipped < 2; ++skipped) {
         auto line = lines.next();
         if (!line || !*line) {
-            read.failure = line ? platform::EndOfFileFailure() : line.failure();
-            return read;
+            return fail(line ? platform::EndOfFileFailure() : line.failure());
         }
+        ++read.linesRead;
     }
     while (true) {
         auto line = lines.next();
         if (!line) {
-            read.failure = line.failure();
-            return read;
+            return fail(line.failure());
         }
         if (!*line) {
             return read;
         }
         if (read.source.Forces.size() == ForceLineLimit) {
+            read.refused = true;
             read.failure = tooLarge(std::to_string(ForceLineLimit) + " force lines");
             return read;
         }
         read.source.Forces.push_back(toText(std::move(**line)));
+        ++read.linesRead;
     }
 }
 

@@ -76,6 +76,10 @@ class OutputFile {
 // Opens a regular file; never waits, so a FIFO or a device is refused at once, as is a folder.
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path);
 
+// The process's standard input, read as raw bytes whatever it is (a pipe, a terminal, a file).
+// It stays open for the process when the returned file is destroyed.
+Result<std::unique_ptr<InputFile>> OpenStandardInput();
+
 // Starts writing a new file or a replacement for an existing one. Fails as opening the file
 // for writing would: a missing folder, no permission, a read-only file; and refuses, touching
 // nothing, to replace anything but a regular file. The replacement keeps the old file's

@@ -1,10 +1,12 @@
 #include "ui/TextBoxes.h"
 
-#include "editor/EditorRules.h"
+#include "model/Blanks.h"
 #include "ui/Text.h"
 
 #include <QLineEdit>
 #include <limits>
+#include <memory>
+#include <utility>
 
 namespace forgeline {
 
@@ -22,14 +24,29 @@ void KeepTextBoxesWhole(QWidget* window) {
     }
 }
 
-void RemovePastedSpaces(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        if (!text.contains(QLatin1Char(' '))) {
-            return;
+void RemovePastedBlanks(QLineEdit* box) {
+    // The text before an edit. Which of the two signals comes first is Qt's business, so
+    // both the text last seen and the one before it are kept.
+    struct Seen {
+        QString current;
+        QString previous;
+    };
+    auto seen = std::make_shared<Seen>(Seen{box->text(), box->text()});
+    QObject::connect(box, &QLineEdit::textChanged, box, [seen](const QString& text) {
+        if (text != seen->current) {
+            seen->previous = std::exchange(seen->current, text);
         }
-        const QString before = text.left(box->cursorPosition());
-        box->setText(FromCore(WithoutSpaces(ToCore(text))));
-        box->setCursorPosition(static_cast<int>(FromCore(WithoutSpaces(ToCore(before))).size()));
+    });
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, seen](const QString& text) {
+        const std::string before = ToCore(text == seen->current ? seen->previous : seen->current);
+        const std::string after = ToCore(text);
+        const EditedText edited =
+            WithoutInsertedBlanks(before, after, ToCore(text.left(box->cursorPosition())).size());
+        if (edited.text != after) {
+            box->setText(FromCore(edited.text));
+            box->setCursorPosition(
+                static_cast<int>(FromCore(edited.text.substr(0, edited.cursor)).size()));
+        }
     });
 }
 

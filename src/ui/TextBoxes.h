@@ -13,9 +13,9 @@ namespace forgeline {
 // usual.
 void KeepTextBoxesWhole(QWidget* window);
 
-// A space pasted into a box whose text is one field of a force line or the title is taken out
-// again; the insertion point keeps its place in the text that is left. (Typed spaces are the
-// key filter's.)
-void RemovePastedSpaces(QLineEdit* box);
+// A blank pasted into a box whose text is one field of a force line or the title is taken out
+// again, and only that: blanks the text already held stay. The insertion point keeps its place
+// in the text that is left. (Typed blanks are the key filter's.)
+void RemovePastedBlanks(QLineEdit* box);
 
 } // namespace forgeline

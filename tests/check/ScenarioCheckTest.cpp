@@ -30,6 +30,9 @@ TEST(ScenarioCheck, FindsEachFaultAtItsLineAndNothingInACleanScenario) {
         {[](ScenarioSource&) {}, {}},
         {korg("Klingon BC Korg 1500 -200 270 <internal> ()"),
          {{8, "The line has 8 fields; a force line has nine."}}},
+        {korg("Korg"),
+         {{8, "The line has 1 field; a force line has nine."},
+          {8, "The line does not end in \" ()\"."}}},
         {korg("Klingon BC Korg 1500 -200 270 3 <internal> )"),
          {{8, "The line does not end in \" ()\"."}}},
         {korg("Vulcan BC Korg 1500 -200 270 3 <internal> ()"),
@@ -65,7 +68,7 @@ TEST(ScenarioCheck, FindsEachFaultAtItsLineAndNothingInACleanScenario) {
         ScenarioSource source = Clean;
         row.spoil(source);
         const ScenarioSource before = source;
-        EXPECT_EQ(CheckScenario(source), row.expected);
+        EXPECT_EQ(CheckScenario(source, "/g"), row.expected);
         EXPECT_EQ(source, before);
     }
 }

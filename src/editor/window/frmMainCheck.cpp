@@ -8,7 +8,7 @@ namespace forgeline {
 void frmMain::frmMain_mnuCheck_Click() {
     // Modal, so the lines it names stay the lines of the list until it is closed.
     frmCheck check(
-        CheckScenario(scenario()),
+        CheckScenario(scenario(), services_.programFolder),
         [this](int line) {
             if (const auto position = ForcePositionOfLine(line)) {
                 Forces->selectRow(static_cast<int>(*position));

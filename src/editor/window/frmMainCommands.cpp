@@ -81,7 +81,7 @@ void frmMain::frmMain_mnuSave_Click() {
 void frmMain::frmMain_Compile_Click() {
     const ScenarioSource source = scenario();
     const std::string& title = source.Title;
-    if (const auto refusal = CompileRefusal(title, source.Forces)) {
+    if (const auto refusal = CompileRefusal(title, source.Forces, services_.programFolder)) {
         inform(*refusal);
         return;
     }

@@ -444,6 +444,14 @@ Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
     return std::unique_ptr<InputFile>(std::make_unique<PosixInputFile>(fd));
 }
 
+Result<std::unique_ptr<InputFile>> OpenStandardInput() {
+    const int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) {
+        return errnoFailure(errno);
+    }
+    return std::unique_ptr<InputFile>(std::make_unique<PosixInputFile>(fd));
+}
+
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path) {
     const std::string target = resolvedTarget(native(path));
     struct stat existing {};

@@ -247,7 +247,7 @@ void frmRandom::connectEvents() {
     BoxEvents::of(nation_).onTyped(keepTyped);
     BoxEvents::of(ship_).onTyped(keepTyped);
     for (QLineEdit* field : {nation_->lineEdit(), ship_->lineEdit(), shipname_}) {
-        RemovePastedSpaces(field);
+        RemovePastedBlanks(field);
     }
     new ListClick(nation_, [this] { Nation_Click(); });
     new ListClick(ship_, [this] { ship_Click(); });
