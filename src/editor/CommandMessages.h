@@ -15,6 +15,8 @@ inline constexpr const char* NoPlayerShipMessage =
     "Must have at least 1 <player> designated ship to compile.";
 inline constexpr const char* CompiledMessage = "Scenario compiled successfully.";
 inline constexpr const char* NotCompiledMessage = "Scenario did not compile.";
+inline constexpr const char* DropRefusedMessage =
+    "Only a single scenario file (.sce) on this computer can be dropped here to open it.";
 
 // Asked before an old compiled scenario of the title is deleted.
 std::string OverwriteQuestion(std::string_view title);

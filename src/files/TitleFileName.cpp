@@ -78,4 +78,10 @@ Status CheckTitleAsFileName(std::string_view title, std::string_view programFold
     return {};
 }
 
+bool IsScenarioFileName(std::string_view path) {
+    constexpr std::string_view Extension = ".sce";
+    return path.size() > Extension.size() &&
+           platform::EqualIgnoringCase(path.substr(path.size() - Extension.size()), Extension);
+}
+
 } // namespace forgeline

@@ -17,4 +17,7 @@ namespace forgeline {
 // gives "Dbl..sce". The check and Compile both ask this, so they never disagree.
 Status CheckTitleAsFileName(std::string_view title, std::string_view programFolder);
 
+// A scenario source's name ends in ".sce", in any letter case, as Windows matches it.
+bool IsScenarioFileName(std::string_view path);
+
 } // namespace forgeline
