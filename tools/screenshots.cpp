@@ -23,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -65,19 +64,10 @@ void save(QWidget* window, const QString& folder, const char* name) {
     window->grab().save(QDir(folder).filePath(QLatin1String(name)));
 }
 
-void fillEditor(frmMain& editor) {
-    control<QLineEdit>(&editor, "SCE")->setText(QString::fromStdString(Patrol.Title));
-    control<QLineEdit>(&editor, "Summary")->setText(QString::fromStdString(Patrol.Summary));
-    control<QPlainTextEdit>(&editor, "Description")
-        ->setPlainText(QString::fromStdString(Patrol.Description));
-    control<QPlainTextEdit>(&editor, "Objective")
-        ->setPlainText(QString::fromStdString(Patrol.Objective));
-    control<QComboBox>(&editor, "playcomp")->setCurrentIndex(1);
-    auto* forces = control<LineList>(&editor, "Forces");
-    for (const std::string& line : Patrol.Forces) {
-        forces->append(QString::fromStdString(line));
-    }
-    forces->selectRow(2);
+// Opened as a user would, so the ship count and every box show what the file holds.
+void fillEditor(frmMain& editor, const std::string& folder) {
+    editor.openScenario(platform::JoinPath(folder, "Patrol.sce"));
+    control<LineList>(&editor, "Forces")->selectRow(2);
 }
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
@@ -149,7 +139,7 @@ int main(int argc, char* argv[]) {
     const Services services{folder, &toolchain, &dialogs, {}};
 
     frmMain editor(services);
-    fillEditor(editor);
+    fillEditor(editor, folder);
     save(&editor, output, "editor.png");
     saveMove(editor, output);
 

@@ -13,9 +13,6 @@ namespace {
 // one for this.
 constexpr long TooLargeCode = 7;
 constexpr std::uint64_t ByteLimit = std::uint64_t{64} << 20;
-// Each line held costs memory beyond its bytes: a file of bare line ends within the byte limit
-// would still take gigabytes as force lines.
-constexpr std::size_t ForceLineLimit = std::size_t{1} << 20;
 
 Failure tooLarge(std::string_view over) {
     return {TooLargeCode,

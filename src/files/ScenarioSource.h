@@ -20,6 +20,10 @@ struct ScenarioSource {
     friend bool operator==(const ScenarioSource&, const ScenarioSource&) = default;
 };
 
+// The most force lines a file is read with. Each line held costs memory beyond its bytes: a
+// file of bare line ends within the byte limit would still take gigabytes as force lines.
+inline constexpr std::size_t ForceLineLimit = std::size_t{1} << 20;
+
 // Writes the file: created, or emptied when it exists. Nothing is written when a value cannot
 // be stored (a line break, a character outside the code page); then the failure names it.
 Status WriteScenarioSource(const std::string& path, const ScenarioSource& source);

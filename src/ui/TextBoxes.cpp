@@ -3,6 +3,7 @@
 #include "model/Blanks.h"
 #include "ui/Text.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <limits>
 #include <memory>
@@ -21,6 +22,20 @@ void KeepTextBoxesWhole(QWidget* window) {
                 box->setCursorPosition(0);
             }
         });
+    }
+    // An item chosen from a list shows from its beginning. With the focus there it is selected
+    // whole, the insertion point at its start, so typing replaces it as on Windows.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        if (QLineEdit* text = list->lineEdit()) {
+            QObject::connect(list, &QComboBox::currentIndexChanged, text, [text](int index) {
+                const auto length = static_cast<int>(text->text().size());
+                if (index >= 0 && text->hasFocus()) {
+                    text->setSelection(length, -length);
+                } else if (index >= 0) {
+                    text->setCursorPosition(0);
+                }
+            });
+        }
     }
 }
 

@@ -220,6 +220,7 @@ void frmRandom::buildResults() {
     shipCount_->setReadOnly(true);
     shipCount_->setFocusPolicy(Qt::ClickFocus);
     PlaceInTwips(shipCount_, 6600, 120, 375, 285);
+    FitCountBox(shipCount_);
     KeepClearOf(countLabel, shipCount_);
 
     QLabel* note = addLabel(this,
