@@ -9,27 +9,37 @@ bool isContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// The UTF-8 text without its blanks.
+// The bytes of the UTF-8 sequence a lead byte starts; 1 for a byte that starts none.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead < 0xF8) {
+        return 4;
+    }
+    if (lead >= 0xE0) {
+        return lead < 0xF0 ? 3 : 1;
+    }
+    return lead >= 0xC0 ? 2 : 1;
+}
+
+// The UTF-8 text without its blanks; a byte of no whole character is kept as it is.
 std::string withoutBlanks(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        std::size_t end = at + 1;
-        while (end < text.size() && isContinuation(text[end])) {
-            ++end;
-        }
-        const std::string_view character = text.substr(at, end - at);
-        char32_t code = static_cast<unsigned char>(character[0]);
-        if (character.size() > 1) {
-            code &= 0xFFu >> (character.size() + 1);
-            for (const char c : character.substr(1)) {
-                code = (code << 6) | (static_cast<unsigned char>(c) & 0x3Fu);
+        const auto lead = static_cast<unsigned char>(text[at]);
+        std::size_t length = sequenceLength(lead);
+        char32_t code = length == 1 ? lead : lead & (0xFFu >> (length + 1));
+        for (std::size_t next = 1; next < length; ++next) {
+            if (at + next >= text.size() || !isContinuation(text[at + next])) {
+                length = 1;
+                code = lead;
+                break;
             }
+            code = (code << 6) | (static_cast<unsigned char>(text[at + next]) & 0x3Fu);
         }
-        if (!IsBlank(code)) {
-            kept += character;
+        if (!IsBlank(code) || (length == 1 && lead >= 0x80)) {
+            kept.append(text.substr(at, length));
         }
-        at = end;
+        at += length;
     }
     return kept;
 }

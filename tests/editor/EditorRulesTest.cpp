@@ -46,6 +46,8 @@ TEST(EditorRules, OnlyTheBlanksTypedOrPastedAreDropped) {
         // The edit's ends stand on whole characters: U+00A1 became a no-break space.
         {"\u00A1", "\u00A0", 2, {"", 0}},
         {"Caf\u00E9", "Caf\u00E9\u00E9", 6, {"Caf\u00E9\u00E9", 6}},
+        // Bytes of no whole character are no blanks, nor part of one before them.
+        {"", " \x89\xA0", 3, {"\x89\xA0", 2}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(WithoutInsertedBlanks(row.before, row.after, row.cursor), row.kept)
