@@ -103,6 +103,8 @@ TEST(CompileChecks, APathLongerThanWindowsAllowsIsRefusedAndEveryTitleAcceptedIs
                  "Windows allows");
     EXPECT_EQ(CompileRefusal("abcdefghijkl", {Player}, folder), std::nullopt);
     EXPECT_EQ(CompileRefusal("abcdefghijklm", {Player}, folder), tooLong);
+    EXPECT_EQ(CheckScenario({"abcdefghijklm", "", "", "", {Player}}, folder),
+              std::vector<Problem>({{1, tooLong.substr(std::string("Error: ").size())}}));
     EXPECT_EQ(CompileRefusal("abcdefghijk\xF0\x9F\x9A\x80", {Player}, folder), tooLong);
 
     testing::TestFolder listed;

@@ -112,7 +112,9 @@ class ControlFidelityTest : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(window));
             list->setFocus(Qt::TabFocusReason);
             QTest::keyClick(list, Qt::Key_Down);
-            QVERIFY2(list->currentIndex() == 1 && list->lineEdit()->cursorPosition() == 0, name);
+            QVERIFY2(list->currentIndex() == 1 && list->lineEdit()->cursorPosition() == 0 &&
+                         list->lineEdit()->selectedText() == list->currentText(),
+                     name);
         }
 
         // Wrapped onto a second line, the caption's ink reaches below one line's height.
