@@ -1,5 +1,6 @@
 // Renders each window of Forgeline with a sample scenario into PNG files, for the README.
 // Usage: forgeline_screenshots <output folder>; run under a display (xvfb-run) for real fonts.
+#include "check/CompileGate.h"
 #include "check/window/frmCheck.h"
 #include "editor/window/frmMain.h"
 #include "files/FolderToolchain.h"
@@ -149,6 +150,14 @@ int main(int argc, char* argv[]) {
     frmCheck check(
         CheckScenario(spoilt, folder), [](int) {}, &editor);
     save(&check, output, "check.png");
+
+    // What Compile shows first of a scenario it would compile all the same.
+    ScenarioSource doubtful = Patrol;
+    doubtful.Forces.push_back("Klingon Frigate Korg 5200 800 200 3 <internal> ()");
+    doubtful.Forces.push_back("Romulan WE Talon 3000 x1 180 2 <internal> ()");
+    frmCheck beforeCompile(
+        ProblemsBeforeCompile(doubtful, folder), [](int) {}, &editor, frmCheck::Use::BeforeCompile);
+    save(&beforeCompile, output, "check-before-compile.png");
 
     frmPlay browser(services);
     control<LineList>(&browser, "Scenarios")->selectRow(1);

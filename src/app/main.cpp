@@ -6,6 +6,7 @@
 #include "ui/WindowFont.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
@@ -31,7 +32,11 @@ int main(int argc, char* argv[]) {
     forgeline::QtDialogs dialogs;
     const std::string unsaved =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    forgeline::frmMain window({folder, &toolchain, &dialogs, unsaved});
+    // Native: the XDG config folder on Linux, the registry's user hive on Windows.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromLatin1(forgeline::ProgramTitle),
+                       QString::fromLatin1(forgeline::ProgramTitle));
+    forgeline::frmMain window({folder, &toolchain, &dialogs, unsaved, &settings});
     window.show();
     if (commandLine.fileToOpen()) {
         window.openScenario(*commandLine.fileToOpen());

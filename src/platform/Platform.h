@@ -40,6 +40,9 @@ bool FileExists(const std::string& path);
 // A folder exists at the path.
 bool FolderExists(const std::string& path);
 
+// The path itself is a symbolic link (on Windows any reparse point), wherever it leads.
+bool IsSymbolicLink(const std::string& path);
+
 Status DeleteFile(const std::string& path);
 
 // For tests: while a failure is set, every DeleteFile deletes nothing and fails with it. A

@@ -2,6 +2,8 @@
 
 #include <string>
 
+class QSettings;
+
 namespace forgeline {
 
 class Dialogs;
@@ -16,6 +18,8 @@ struct Services {
     // Where the editor keeps its copy of unsaved work, in the user's data folder; empty keeps
     // none.
     std::string unsavedFolder;
+    // The user's settings, where the recent files are kept; none keeps them for this run only.
+    QSettings* settings = nullptr;
 };
 
 } // namespace forgeline

@@ -60,6 +60,7 @@ TEST_F(PlatformContract, ListsAndFindsOrdinaryFilesIgnoringCase) {
         if (exists) {
             EXPECT_EQ(FileExists(at(name)), *exists) << name;
             EXPECT_EQ(FolderExists(at(name)), name == "x.sco") << name;
+            EXPECT_FALSE(IsSymbolicLink(at(name))) << name;
         }
         EXPECT_EQ(FindFileIgnoringCase(folder.path(), name), found) << name;
     }

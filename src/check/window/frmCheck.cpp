@@ -4,12 +4,13 @@
 
 #include <QDialogButtonBox>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace forgeline {
 
 frmCheck::frmCheck(std::vector<Problem> problems, std::function<void(int line)> chosen,
-                   QWidget* parent)
+                   QWidget* parent, Use use)
     : QDialog(parent), problems_(std::move(problems)) {
     setObjectName(QStringLiteral("frmCheck"));
     setWindowTitle(QStringLiteral("Check Scenario"));
@@ -30,7 +31,21 @@ frmCheck::frmCheck(std::vector<Problem> problems, std::function<void(int line)> 
         }
     });
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
+    if (use == Use::BeforeCompile) {
+        QPushButton* anyway =
+            buttons->addButton(QStringLiteral("Compile &Anyway"), QDialogButtonBox::AcceptRole);
+        anyway->setObjectName(QStringLiteral("CompileAnyway"));
+        // A problem is worth mending first: Enter does not compile.
+        anyway->setAutoDefault(false);
+        QPushButton* cancel =
+            buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+        cancel->setObjectName(QStringLiteral("Cancel"));
+        cancel->setDefault(true);
+    } else {
+        buttons->addButton(QDialogButtonBox::Close);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Problems);

@@ -16,8 +16,12 @@ class frmCheck : public QDialog {
     Q_OBJECT
 
   public:
+    // Asked for, the window is closed when read; before a compile, it asks whether to compile
+    // anyway (accepted) or not (rejected, the default).
+    enum class Use { Asked, BeforeCompile };
+
     frmCheck(std::vector<Problem> problems, std::function<void(int line)> chosen,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, Use use = Use::Asked);
 
   private:
     std::vector<Problem> problems_;

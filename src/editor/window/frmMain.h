@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/ScenarioCheck.h"
 #include "editor/EditorRules.h"
 #include "editor/ShipEditing.h"
 #include "files/ScenarioSource.h"
@@ -13,10 +14,12 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QUndoView;
 
 namespace forgeline {
 
 class EditorHistory;
+class RecentFilesMenu;
 class UnsavedCopy;
 class LineList;
 class TacticalMap;
@@ -55,6 +58,7 @@ class frmMain : public QMainWindow {
     void frmMain_mnuOpen_Click();
     void frmMain_mnuSave_Click();
     void frmMain_Compile_Click();
+    void frmMain_mnuCompilePlay_Click();
     void frmMain_mnuExit_Click();
     void frmMain_mnuRecover_Click();
     void frmMain_mnuLoad_Click();
@@ -62,6 +66,8 @@ class frmMain : public QMainWindow {
     void frmMain_mnuMap_Click();
     void frmMain_Map_ShipChanged(int row, const forgeline::ShipChange& change, int gesture);
     void frmMain_mnuCheck_Click();
+    void frmMain_mnuHistory_Click();
+    void frmMain_mnuRecent_Click(const std::string& path);
 
   private:
     void buildControls(QWidget* client);
@@ -81,6 +87,12 @@ class frmMain : public QMainWindow {
     void selectPosition(QComboBox* list, int position);
     void clearShipFields();
     void inform(const std::string& text);
+    // Compile, the check before it included; true when the compiled scenario is there.
+    bool compileScenario();
+    // Whether the user still wants a compile of a scenario with these problems (none: yes).
+    bool compileDespite(const std::vector<Problem>& problems);
+    // Choosing a problem of a force line selects that line, as a click would.
+    void selectLineOfProblem(int line);
     // The scenario on screen is now the one in a file.
     void scenarioInFile();
     void showScenario(const ScenarioSource& source);
@@ -113,8 +125,11 @@ class frmMain : public QMainWindow {
     EditorHistory* history_ = nullptr;
     UnsavedCopy* unsaved_ = nullptr;
 
-    // The one generator and the one map, while they are open.
+    RecentFilesMenu* recent_ = nullptr;
+
+    // The one generator, the one map and the one history view, while they are open.
     QPointer<frmRandom> random_;
+    QPointer<QUndoView> historyView_;
     QPointer<TacticalMap> map_;
     // The map's gesture that the history's step with mapMergeKey_ belongs to.
     int mapGesture_ = -1;

@@ -1,12 +1,16 @@
+#include "check/CompileGate.h"
 #include "editor/CommandMessages.h"
 #include "editor/CompileChecks.h"
 #include "editor/OpenedScenario.h"
+#include "editor/RecentFiles.h"
 #include "editor/RecoveryCopy.h"
 #include "editor/window/EditorHistory.h"
+#include "editor/window/RecentFilesMenu.h"
 #include "editor/window/UnsavedCopy.h"
 #include "editor/window/frmMain.h"
 #include "files/ScenarioCompile.h"
 #include "platform/Platform.h"
+#include "play/GameLaunch.h"
 #include "ui/Dialogs.h"
 #include "ui/LineList.h"
 #include "ui/Text.h"
@@ -61,6 +65,7 @@ void frmMain::openScenario(const std::string& path) {
         inform(*opened.message);
     } else {
         scenarioInFile();
+        recent_->add(path);
     }
 }
 
@@ -76,19 +81,37 @@ void frmMain::frmMain_mnuSave_Click() {
         return;
     }
     scenarioInFile();
+    recent_->add(ToCore(*path));
 }
 
 void frmMain::frmMain_Compile_Click() {
+    compileScenario();
+}
+
+void frmMain::frmMain_mnuCompilePlay_Click() {
+    const std::string compiled = ToCore(SCE->text()) + ".sco";
+    if (!compileScenario()) {
+        return;
+    }
+    if (const auto message = LaunchCompiledScenario(*services_.toolchain, compiled)) {
+        inform(*message);
+    }
+}
+
+bool frmMain::compileScenario() {
     const ScenarioSource source = scenario();
     const std::string& title = source.Title;
     if (const auto refusal = CompileRefusal(title, source.Forces, services_.programFolder)) {
         inform(*refusal);
-        return;
+        return false;
+    }
+    if (!compileDespite(ProblemsBeforeCompile(source, services_.programFolder))) {
+        return false;
     }
     // The old .sco goes only once the new .sce is in place, but the question comes first.
     if (platform::FileExists(platform::JoinPath(services_.programFolder, title + ".sco")) &&
         !services_.dialogs->ask(this, FromCore(OverwriteQuestion(title)))) {
-        return;
+        return false;
     }
     const Result<CompileOutcome> outcome = [&] {
         const BusyCursor busy;
@@ -96,12 +119,22 @@ void frmMain::frmMain_Compile_Click() {
     }();
     if (!outcome) {
         inform(CompileFailureMessage(outcome.failure()));
-        return;
+        return false;
     }
     scenarioInFile();
     for (const std::string& message : CompileReport(*outcome)) {
         inform(message);
     }
+    return outcome->compiled;
+}
+
+void frmMain::frmMain_mnuRecent_Click(const std::string& path) {
+    if (!platform::FileExists(path)) {
+        inform(MissingRecentFileMessage(path));
+        recent_->remove(path);
+        return;
+    }
+    openScenario(path);
 }
 
 void frmMain::frmMain_mnuExit_Click() {

@@ -1,5 +1,6 @@
 #include "editor/window/EditorHistory.h"
 #include "editor/window/OneLineTextEdit.h"
+#include "editor/window/RecentFilesMenu.h"
 #include "editor/window/UnsavedCopy.h"
 #include "editor/window/frmMain.h"
 #include "model/ShipCatalogue.h"
@@ -139,6 +140,11 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuRecover_Click);
     // Offered only when an editor that no longer runs left unsaved work behind.
     file->actions().constLast()->setVisible(!unsaved_->abandoned().empty());
+    QMenu* recent = file->addMenu(QStringLiteral("Recent &Files"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    recent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
+    recent_ = new RecentFilesMenu(recent, services_.settings, this);
+    connect(recent_, &RecentFilesMenu::chosen, this, &frmMain::frmMain_mnuRecent_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuDash1"));
     item(file, "mnuExit", "&Exit", QKeySequence(), &frmMain::frmMain_mnuExit_Click);
 
@@ -153,6 +159,8 @@ void frmMain::buildMenus() {
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addAction(redo);
+    item(edit, "mnuHistory", "&History", QKeySequence(Qt::CTRL | Qt::Key_H),
+         &frmMain::frmMain_mnuHistory_Click);
 
     QMenu* scene = menuBar()->addMenu(QStringLiteral("&Scenario"));
     scene->setObjectName(QStringLiteral("mnuScene"));
@@ -164,6 +172,8 @@ void frmMain::buildMenus() {
          &frmMain::frmMain_mnuMap_Click);
     item(scene, "mnuCheck", "Check &Scenario", QKeySequence(Qt::Key_F7),
          &frmMain::frmMain_mnuCheck_Click);
+    item(scene, "mnuCompilePlay", "Compile and &Play", QKeySequence(Qt::Key_F5),
+         &frmMain::frmMain_mnuCompilePlay_Click);
 }
 
 } // namespace forgeline

@@ -1,10 +1,14 @@
-// The editor's doors to the other windows: the browser, the generator and the map.
+// The editor's doors to the other windows: the browser, the generator, the map and the history.
+#include "editor/window/EditorHistory.h"
 #include "editor/window/frmMain.h"
 #include "map/window/MapFollower.h"
 #include "map/window/TacticalMap.h"
 #include "play/window/frmPlay.h"
 #include "random/window/frmRandom.h"
 #include "ui/LineList.h"
+
+#include <QStyle>
+#include <QUndoView>
 
 namespace forgeline {
 namespace {
@@ -40,6 +44,22 @@ void frmMain::frmMain_mnuMap_Click() {
         connect(map_, &TacticalMap::shipChanged, this, &frmMain::frmMain_Map_ShipChanged);
     }
     bringToFront(map_);
+}
+
+void frmMain::frmMain_mnuHistory_Click() {
+    if (!historyView_) {
+        // A window of the editor's own, beside it: choosing a step undoes or redoes to it.
+        historyView_ = new QUndoView(history_->stack(), this);
+        historyView_->setWindowFlag(Qt::Tool);
+        historyView_->setAttribute(Qt::WA_DeleteOnClose);
+        historyView_->setObjectName(QStringLiteral("History"));
+        historyView_->setWindowTitle(QStringLiteral("History"));
+        historyView_->setAccessibleName(QStringLiteral("History"));
+        historyView_->setEmptyLabel(QStringLiteral("Start"));
+        historyView_->setCleanIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+        historyView_->resize(260, 320);
+    }
+    bringToFront(historyView_);
 }
 
 } // namespace forgeline

@@ -380,6 +380,11 @@ bool FolderExists(const std::string& path) {
     return ::stat(native(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool IsSymbolicLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(native(path).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 Status DeleteFile(const std::string& path) {
     if (auto forced = ForcedDeleteFailure()) {
         return *forced;

@@ -276,6 +276,16 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool IsSymbolicLink(const std::string& path) {
+    const auto wide = widePath(path);
+    if (!wide) {
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesW(wide->c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 Status DeleteFile(const std::string& path) {
     if (auto forced = ForcedDeleteFailure()) {
         return *forced;

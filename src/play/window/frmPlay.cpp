@@ -1,6 +1,6 @@
 #include "play/window/frmPlay.h"
 
-#include "files/GameToolchain.h"
+#include "play/GameLaunch.h"
 #include "play/ScenarioDisplay.h"
 #include "play/ScenarioList.h"
 #include "ui/AccessibleNames.h"
@@ -116,15 +116,10 @@ void frmPlay::Scenarios_Click(int row) {
 }
 
 void frmPlay::cmdLaunch_Click() {
-    if (!services_.toolchain->GameExists()) {
-        services_.dialogs->inform(this, QString::fromUtf8(GameNotFoundMessage));
-        return;
-    }
     const int row = Scenarios->selectedRow();
     const QString entry = row >= 0 ? Scenarios->line(row) : QString();
-    if (const Status started = services_.toolchain->LaunchGame(LaunchParameters(ToCore(entry)));
-        !started) {
-        services_.dialogs->inform(this, FromCore(started.failure().description));
+    if (const auto message = LaunchCompiledScenario(*services_.toolchain, ToCore(entry))) {
+        services_.dialogs->inform(this, FromCore(*message));
     }
 }
 

@@ -4,6 +4,8 @@
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
 #include "editor/CommandMessages.h"
+#include "editor/CompileChecks.h"
+#include "editor/RecentFiles.h"
 #include "files/FolderToolchain.h"
 #include "ui/LineList.h"
 
@@ -23,18 +25,22 @@ const char* const Taken = "Ship name already taken.";
 const char* const Incomplete = "Complete the ship information please.";
 const QString Data = QStringLiteral(FORGELINE_TEST_DATA "/");
 
-// The real toolchain, remembering the cursor shown while the compiler had its time.
+// The real toolchain, remembering the calls made and the cursor shown while the compiler had
+// its time.
 struct WatchedToolchain final : GameToolchain {
     explicit WatchedToolchain(GameToolchain& toolchain) : real(toolchain) {}
     GameToolchain& real;
     Qt::CursorShape cursor = Qt::ArrowCursor;
+    QStringList calls;
 
     CompileOutcome RunSceneCompiler(const std::string& stem) override {
         cursor = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : cursor;
+        calls << "compile " + QString::fromStdString(stem);
         return real.RunSceneCompiler(stem);
     }
     bool GameExists() override { return real.GameExists(); }
     Status LaunchGame(const std::string& parameters) override {
+        calls << QString::fromStdString(parameters);
         return real.LaunchGame(parameters);
     }
 };
@@ -42,7 +48,8 @@ struct WatchedToolchain final : GameToolchain {
 // The editor over a fresh program folder, shown and active so that the focus moves as it does
 // for the user.
 struct EditorWindow {
-    explicit EditorWindow(std::string unsavedFolder = {}) : unsaved(std::move(unsavedFolder)) {
+    explicit EditorWindow(std::string unsavedFolder = {}, QSettings* settings = nullptr)
+        : unsaved(std::move(unsavedFolder)), settings(settings) {
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window)) {
@@ -55,7 +62,8 @@ struct EditorWindow {
     FolderToolchain toolchain{folder.path(), std::chrono::milliseconds(700)};
     WatchedToolchain watched{toolchain};
     std::string unsaved;
-    frmMain window{{folder.path(), &watched, &dialogs, unsaved}};
+    QSettings* settings;
+    frmMain window{{folder.path(), &watched, &dialogs, unsaved, settings}};
 
     template <typename Control = QWidget> Control* find(const QString& name) const {
         return window.findChild<Control*>(name);
@@ -177,6 +185,9 @@ class frmMainTest : public QObject {
     void dropsOpenOnlyOneLocalScenarioFileAsACopy();
     void unsavedWorkIsKeptApartAndOfferedAfterAKill();
     void exitEndsTheProgram();
+    void compileAndPlayAndTheCheckBeforeCompile();
+    void historyViewJumpsToAStepAndFollowsTheEditor();
+    void recentFilesAreKeptNewestFirstInTheSettingsGiven();
 };
 
 void frmMainTest::formLayoutInputRulesAndShortcuts() {
@@ -210,10 +221,11 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
     QCOMPARE(menus.join(';'),
              "mnuFile &File;mnuNew &New Scenario Ctrl+N;mnuSave &Save Scenario "
              "Ctrl+S;mnuOpen &Open Scenario Ctrl+O;mnuRecover &Recover Unsaved Scenario ;"
-             "mnuDash1  -;mnuExit &Exit ;"
-             "mnuEdit &Edit;mnuUndo &Undo Ctrl+Z;mnuRedo &Redo Ctrl+Y;"
+             "mnuRecent Recent &Files ;mnuDash1  -;mnuExit &Exit ;"
+             "mnuEdit &Edit;mnuUndo &Undo Ctrl+Z;mnuRedo &Redo Ctrl+Y;mnuHistory &History Ctrl+H;"
              "mnuScene &Scenario;mnuLoad &Play Scenario Ctrl+A;mnuRandom &Random "
-             "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M;mnuCheck Check &Scenario F7");
+             "Scenario Ctrl+R;mnuMap &Tactical Map Ctrl+M;mnuCheck Check &Scenario F7;"
+             "mnuCompilePlay Compile and &Play F5");
 
     // The two ship buttons are disabled and take no focus; tabbing into the name keeps it.
     editor.find("SCE")->setFocus(Qt::TabFocusReason);
@@ -466,10 +478,6 @@ void frmMainTest::commandsCompileOpenSaveAndNew() {
     InstallFakeProgram(editor.folder, "scene");
     editor.run({"press Compile"});
     QCOMPARE(editor.folder.read("Patrol.sco"), std::string("compiled\n"));
-    const auto record = WaitForRecord(editor.folder, "scene");
-    QVERIFY(record);
-    QCOMPARE(record->arguments, std::vector<std::string>{"Patrol.sce"});
-    QCOMPARE(record->workingFolder, editor.folder.path());
     QCOMPARE(editor.watched.cursor, Qt::WaitCursor);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     // A compiler that leaves no .sco fails quietly.
@@ -703,6 +711,154 @@ void frmMainTest::exitEndsTheProgram() {
     // Should Exit fail, the loop still ends, with another code.
     QTimer::singleShot(5000, [] { QApplication::exit(3); });
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void frmMainTest::compileAndPlayAndTheCheckBeforeCompile() {
+    EditorWindow editor;
+    InstallFakeProgram(editor.folder, "scene");
+    // The check window, when one opens, is listed among the messages and answered.
+    const auto answer =
+        [&editor](const QString& button) {
+            QTimer::singleShot(0, &editor.window, [&editor, button] {
+                QWidget* check = QApplication::activeModalWidget();
+                if (!check || check->objectName() != "frmCheck") {
+                    return;
+                }
+                auto* problems = check->findChild<QListWidget*>("Problems");
+                editor.dialogs.shown
+                    << problems->item(0)->text() + " Cancel first: " +
+                           check->findChild<QWidget*>("Cancel")->property("default").toString();
+                button == "Enter"
+                    ? QTest::keyClick(problems, Qt::Key_Return)
+                    : QTest::mouseClick(check->findChild<QWidget*>(button), Qt::LeftButton);
+            });
+        };
+    const QString twice = "Klingon BC Hornet 1 2 3 4 <internal> ()";
+    const QString asked = "Scenario file 'Patrol.sco' already exists. Overwrite?";
+    const QString checked =
+        "Line 8: The name \"Hornet\" is already used on line 7. Cancel first: true";
+    const QString compile = "compile Patrol", play = compile + "; nobanner scenario Patrol.sco";
+    struct Row {
+        QString title, line, command, button, calls;
+        QStringList shown;
+    };
+    const Row rows[] = {
+        {"", Korg, "F5", "", "", {TitleRequiredMessage}},
+        {"Patrol", Korg, "F5", "", compile, {CompiledMessage, GameNotFoundMessage}},
+        {"Patrol", Korg, "F5", "Halvex.exe", "", {asked}},
+        {"Patrol", Korg, "F5", "Yes", play, {asked, CompiledMessage}},
+        {"Patrol", twice, "press", "Enter", "", {checked}},
+        {"Patrol", twice, "F5", "CompileAnyway", play, {checked, asked, CompiledMessage}},
+        {"a/b",
+         twice,
+         "press",
+         "",
+         "",
+         {CompileRefusal("a/b", {Hornet}, editor.folder.path())->c_str()}},
+        {"Patrol", Korg, "F5", "fail", compile, {asked, NotCompiledMessage}},
+    };
+    for (const Row& row : rows) {
+        if (row.button == "Halvex.exe") {
+            InstallFakeProgram(editor.folder, "Halvex.exe");
+        } else if (row.button == "fail") {
+            MakeFakeCompilerFail(editor.folder);
+        }
+        editor.dialogs.answers = {row.button != "Halvex.exe"};
+        editor.dialogs.shown.clear();
+        editor.watched.calls.clear();
+        editor.run({"menu mnuNew", "set SCE " + row.title});
+        editor.forces()->setLines({Hornet, row.line});
+        editor.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor.window));
+        editor.find("Summary")->setFocus();
+        answer(row.button);
+        // F5 reaches the menu from a text box too.
+        row.command == "F5" ? editor.key(Qt::Key_F5, {}) : editor.run({"press Compile"});
+        QCoreApplication::processEvents();
+        QCOMPARE(editor.dialogs.shown, row.shown);
+        QCOMPARE(editor.watched.calls.join(';'), row.calls);
+    }
+    const auto scene = WaitForRecord(editor.folder, "scene");
+    const auto game = WaitForRecord(editor.folder, "Halvex.exe");
+    QVERIFY(scene && game);
+    QCOMPARE(scene->arguments, std::vector<std::string>{"Patrol.sce"});
+    QCOMPARE(game->arguments, (std::vector<std::string>{"nobanner", "scenario", "Patrol.sco"}));
+    QCOMPARE(scene->workingFolder + '|' + game->workingFolder,
+             editor.folder.path() + '|' + editor.folder.path());
+}
+
+void frmMainTest::historyViewJumpsToAStepAndFollowsTheEditor() {
+    EditorWindow editor;
+    editor.dialogs.paths = {Data + "patrol.sce", Data + "no-forces.sce", Data + "hand-edited.sce"};
+    editor.run({"menu mnuOpen", "menu mnuOpen", "menu mnuOpen", "type Description x"});
+    editor.key(Qt::Key_H);
+    auto* view = editor.find<QUndoView>("History");
+    QVERIFY(view && view->isVisible());
+    // The steps, the current one marked.
+    const auto rows = [view] {
+        QStringList shown;
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            shown << (view->currentIndex().row() == row ? ">" : "") +
+                         view->model()->index(row, 0).data().toString();
+        }
+        return shown.join(", ");
+    };
+    QCOMPARE(rows(), "Start, Open Scenario, Open Scenario, Open Scenario, >Type Description");
+    const QRect second = view->visualRect(view->model()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(editor.texts("SCE shipCount"), "Patrol|2");
+    QCOMPARE(rows(), "Start, >Open Scenario, Open Scenario, Open Scenario, Type Description");
+    // A new step drops those undone, in the view as in the history.
+    editor.run({"menu mnuNew"});
+    QCOMPARE(rows(), "Start, Open Scenario, >New Scenario");
+}
+
+void frmMainTest::recentFilesAreKeptNewestFirstInTheSettingsGiven() {
+    const TestFolder home;
+    const QString stored = QString::fromStdString(home.file("Forgeline.conf"));
+    QSettings settings(stored, QSettings::IniFormat);
+    EditorWindow editor({}, &settings);
+    const auto recent = [&editor](const EditorWindow& window) {
+        QStringList captions;
+        for (const QAction* item : window.find<QMenu>("mnuRecent")->actions()) {
+            captions << item->text();
+        }
+        return captions.join(' ').remove(editor.path(""));
+    };
+    // A file that cannot be opened is no recent file; a saved one is.
+    for (const char* name :
+         {"s0", "s1", "s2", "s3", "s4", "s5", "s6", "s7", "s8", "gone", "R&D", "s4"}) {
+        if (name[0] == 's') {
+            editor.folder.write(name + std::string(".sce"), "Name: S\r\n\r\n\r\n\r\n\r\n\r\n");
+        }
+        editor.dialogs.paths.push_back(editor.path(name) + ".sce");
+        editor.run({name == std::string("R&D") ? "menu mnuSave" : "menu mnuOpen"});
+    }
+    const QString expected =
+        "&1 s4.sce &2 R&&D.sce &3 s8.sce &4 s7.sce &5 s6.sce &6 s5.sce &7 s3.sce &8 s2.sce";
+    QCOMPARE(recent(editor), expected);
+
+    // Kept for the next run under one key, and nothing else.
+    QSettings again(stored, QSettings::IniFormat);
+    QCOMPARE(again.allKeys(), QStringList({"RecentFiles"}));
+    EditorWindow next({}, &again);
+    QCOMPARE(recent(next), expected);
+    // A file gone is said to be so and taken off; one there is opened and put first.
+    std::filesystem::remove(editor.folder.file("s8.sce"));
+    next.dialogs.shown.clear();
+    next.find<QMenu>("mnuRecent")->actions()[2]->trigger();
+    next.find<QMenu>("mnuRecent")->actions()[1]->trigger();
+    QCOMPARE(next.dialogs.shown, QStringList({QString::fromStdString(
+                                     MissingRecentFileMessage(editor.folder.file("s8.sce")))}));
+    QCOMPARE(next.texts("SCE"), "S");
+    QCOMPARE(recent(next),
+             "&1 R&&D.sce &2 s4.sce &3 s7.sce &4 s6.sce &5 s5.sce &6 s3.sce &7 s2.sce");
+    // A settings file that is a link is never written through.
+    home.write("elsewhere", "kept");
+    std::filesystem::remove(stored.toStdString());
+    std::filesystem::create_symlink(home.file("elsewhere"), stored.toStdString());
+    next.find<QMenu>("mnuRecent")->actions()[1]->trigger();
+    QCOMPARE(home.read("elsewhere"), "kept");
 }
 
 QTEST_MAIN(frmMainTest)
