@@ -115,7 +115,6 @@ void CommandLineTest::theFileToOpenIsTakenAsGiven() {
         {{}, true, std::nullopt},
         {{"Patrol.sce"}, true, "Patrol.sce"},
         {{"--", "-dash.sce"}, true, "-dash.sce"},
-        // No option is spelt so: a name, not a run of one-letter options.
         {{"-dash.sce"}, true, "-dash.sce"},
         {{"--", "--check"}, true, "--check"},
         // Bytes that are not UTF-8 name the file they named, not what decoding made of them.

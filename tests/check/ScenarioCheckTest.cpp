@@ -57,8 +57,6 @@ TEST(ScenarioCheck, FindsEachFaultAtItsLineAndPutsThoseCompileWouldPassBeforeIt)
          {{6, "No line carries the \"<player>\" marker; Compile needs one."},
           {7, "The line has 7 fields; a force line has nine."}}},
         {[](ScenarioSource& s) { s.Title = ""; }, {{1, "The title is empty; Compile needs one."}}},
-        {[](ScenarioSource& s) { s.Title = "a/b"; },
-         {{1, "The scenario title cannot be used as a file name: it holds \"/\"."}}},
         {[](ScenarioSource& s) { s.Summary = "two\rlines"; },
          {{2, "The summary holds a line break, which a scenario file cannot hold."}}},
         {[](ScenarioSource& s) { s.Objective = "\xE2\x86\x92 north"; },

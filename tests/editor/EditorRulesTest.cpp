@@ -7,10 +7,6 @@
 
 namespace forgeline {
 
-inline void PrintTo(const EditedText& edited, std::ostream* out) {
-    *out << '"' << edited.text << "\" at " << edited.cursor;
-}
-
 namespace {
 
 TEST(EditorRules, NumberBoxesKeepOnlyNumbersAndFillWhenLeftEmpty) {
@@ -57,7 +53,6 @@ TEST(EditorRules, OnlyTheBlanksTypedOrPastedAreDropped) {
         EXPECT_FALSE(AcceptsTyped(EditorBox::shipname, blank, 0));
         EXPECT_FALSE(KeepsTypedCharacter(blank));
     }
-    EXPECT_TRUE(AcceptsTyped(EditorBox::Summary, U'\u00A0', 0));
 }
 
 TEST(EditorRules, PastedTextLosesWhatWouldSplitALine) {

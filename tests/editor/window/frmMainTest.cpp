@@ -182,7 +182,6 @@ class frmMainTest : public QObject {
     void historyUndoesEveryStepExactly();
     void historyMergesTypingAndOwnsTheUndoKeys();
     void openThenSaveGivesBackEveryByte();
-    void dropsOpenOnlyOneLocalScenarioFileAsACopy();
     void unsavedWorkIsKeptApartAndOfferedAfterAKill();
     void exitEndsTheProgram();
     void compileAndPlayAndTheCheckBeforeCompile();
@@ -630,42 +629,6 @@ void frmMainTest::openThenSaveGivesBackEveryByte() {
     editor.run({"menu mnuOpen", "menu mnuSave"});
     QCOMPARE(editor.dialogs.shown, QStringList());
     QVERIFY(editor.folder.read("out.sce") == file);
-}
-
-void frmMainTest::dropsOpenOnlyOneLocalScenarioFileAsACopy() {
-    EditorWindow editor;
-    editor.folder.write("Upper.SCE", ReadWholeFile(FORGELINE_TEST_DATA "/patrol.sce"));
-    editor.folder.write("notes.txt", ReadWholeFile(FORGELINE_TEST_DATA "/patrol.sce"));
-    const QUrl scenario = QUrl::fromLocalFile(editor.path("Upper.SCE"));
-    const struct {
-        QList<QUrl> urls;
-        bool opens;
-    } rows[] = {{{scenario, scenario}, false},
-                {{QUrl::fromLocalFile(editor.path("notes.txt"))}, false},
-                {{QUrl("https://example.org/Patrol.sce")}, false},
-                {{scenario}, true}};
-    QWidget* targets[] = {editor.box("SCE"),
-                          editor.find<QPlainTextEdit>("Description")->viewport()};
-    for (const auto& row : rows) {
-        for (QWidget* target : targets) {
-            editor.box("SCE")->setText("Kept");
-            editor.dialogs.shown.clear();
-            QMimeData data;
-            data.setUrls(row.urls);
-            // Shift asks for a move, which the editor never takes.
-            const auto actions = Qt::CopyAction | Qt::MoveAction;
-            QDragEnterEvent enter(QPoint(4, 4), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-            QApplication::sendEvent(target, &enter);
-            QVERIFY(enter.isAccepted() && enter.dropAction() == Qt::CopyAction);
-            QDropEvent drop(QPointF(4, 4), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-            QApplication::sendEvent(target, &drop);
-            QCoreApplication::processEvents();
-            QCOMPARE(drop.isAccepted() && drop.dropAction() == Qt::CopyAction, row.opens);
-            QCOMPARE(editor.box("SCE")->text(), row.opens ? "Patrol" : "Kept");
-            QCOMPARE(editor.dialogs.shown,
-                     row.opens ? QStringList() : QStringList({DropRefusedMessage}));
-        }
-    }
 }
 
 void frmMainTest::unsavedWorkIsKeptApartAndOfferedAfterAKill() {
