@@ -4,6 +4,7 @@
 // pasting leaves no line break.
 #include "FuzzCheck.h"
 #include "editor/EditorRules.h"
+#include "model/Blanks.h"
 #include "model/Numbers.h"
 
 #include <cmath>
@@ -71,8 +72,11 @@ void checkPasted(std::string_view text) {
     check(flat.find_first_of("\r\n") == std::string::npos);
     check(flat.find("\xE2\x80\xA8") == std::string::npos);
     check(flat.find("\xE2\x80\xA9") == std::string::npos);
-    const std::string joined = forgeline::WithoutSpaces(text);
-    check(joined.find(' ') == std::string::npos && joined.size() <= text.size());
+    const forgeline::EditedText joined = forgeline::WithoutInsertedBlanks("", text, text.size());
+    check(joined.text.find_first_of(" \t\r\n") == std::string::npos &&
+          joined.text.size() <= text.size() && joined.cursor == joined.text.size());
+    // What the text held before the edit stays as it was.
+    check(forgeline::WithoutInsertedBlanks(text, text, 0).text == text);
 }
 
 } // namespace

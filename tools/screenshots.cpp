@@ -24,7 +24,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,19 +65,10 @@ void save(QWidget* window, const QString& folder, const char* name) {
     window->grab().save(QDir(folder).filePath(QLatin1String(name)));
 }
 
-void fillEditor(frmMain& editor) {
-    control<QLineEdit>(&editor, "SCE")->setText(QString::fromStdString(Patrol.Title));
-    control<QLineEdit>(&editor, "Summary")->setText(QString::fromStdString(Patrol.Summary));
-    control<QPlainTextEdit>(&editor, "Description")
-        ->setPlainText(QString::fromStdString(Patrol.Description));
-    control<QPlainTextEdit>(&editor, "Objective")
-        ->setPlainText(QString::fromStdString(Patrol.Objective));
-    control<QComboBox>(&editor, "playcomp")->setCurrentIndex(1);
-    auto* forces = control<LineList>(&editor, "Forces");
-    for (const std::string& line : Patrol.Forces) {
-        forces->append(QString::fromStdString(line));
-    }
-    forces->selectRow(2);
+// Opened as a user would, so the ship count and every box show what the file holds.
+void fillEditor(frmMain& editor, const std::string& folder) {
+    editor.openScenario(platform::JoinPath(folder, "Patrol.sce"));
+    control<LineList>(&editor, "Forces")->selectRow(2);
 }
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
@@ -150,7 +140,7 @@ int main(int argc, char* argv[]) {
     const Services services{folder, &toolchain, &dialogs, {}};
 
     frmMain editor(services);
-    fillEditor(editor);
+    fillEditor(editor, folder);
     save(&editor, output, "editor.png");
     saveMove(editor, output);
 
@@ -158,7 +148,7 @@ int main(int argc, char* argv[]) {
     spoilt.Forces.push_back("Klingon Dreadnought Korg 5200 800 -");
     spoilt.Forces.push_back("Romulan BC Talon 3000 x1 180 2 <internal> ()");
     frmCheck check(
-        CheckScenario(spoilt), [](int) {}, &editor);
+        CheckScenario(spoilt, folder), [](int) {}, &editor);
     save(&check, output, "check.png");
 
     // What Compile shows first of a scenario it would compile all the same.
@@ -166,7 +156,7 @@ int main(int argc, char* argv[]) {
     doubtful.Forces.push_back("Klingon Frigate Korg 5200 800 200 3 <internal> ()");
     doubtful.Forces.push_back("Romulan WE Talon 3000 x1 180 2 <internal> ()");
     frmCheck beforeCompile(
-        ProblemsBeforeCompile(doubtful), [](int) {}, &editor, frmCheck::Use::BeforeCompile);
+        ProblemsBeforeCompile(doubtful, folder), [](int) {}, &editor, frmCheck::Use::BeforeCompile);
     save(&beforeCompile, output, "check-before-compile.png");
 
     frmPlay browser(services);

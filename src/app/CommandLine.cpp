@@ -5,6 +5,7 @@
 #include "ui/Text.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <iostream>
 
 namespace forgeline {
@@ -13,28 +14,43 @@ namespace {
 // As GNU programs end on a mistake in their arguments.
 constexpr int MistakeStatus = 2;
 
-// The files named, as the core names files. A Linux file name is bytes that need not be text
-// at all, and decoding loses them, so each file is taken from the argument it came from.
-std::vector<std::string> filesNamed(const QStringList& positional,
-                                    const std::vector<std::string>& given) {
+// The options, each as the parser takes it, and the files, as the core names files: a Linux
+// file name is bytes that need not be text at all, so a file is its argument's own bytes.
+// Every argument after "--" names a file, and so does one that no option spells, such as
+// "-dash.sce": read as a run of one-letter options it could only fail.
+struct Arguments {
+    QStringList options;
     std::vector<std::string> files;
-    std::size_t next = 0;
-    for (const QString& file : positional) {
-        while (next < given.size() && FromCore(given[next]) != file) {
-            ++next;
+};
+
+Arguments sortArguments(const std::vector<std::string>& given, const QStringList& shortOptions) {
+    Arguments sorted;
+    bool filesOnly = false;
+    for (const std::string& argument : given) {
+        if (filesOnly || argument == StandardInputName || !argument.starts_with('-')) {
+            sorted.files.push_back(argument);
+        } else if (argument == "--") {
+            filesOnly = true;
+        } else if (argument.starts_with("--") || shortOptions.contains(FromCore(argument))) {
+            sorted.options.push_back(FromCore(argument));
+        } else {
+            sorted.files.push_back(argument);
         }
-        files.push_back(next < given.size() ? given[next++] : ToCore(file));
     }
-    return files;
+    return sorted;
 }
 
 } // namespace
 
 CommandLine::CommandLine(int argc, char* argv[]) {
-    parser_.setApplicationDescription(
-        QStringLiteral("A scenario workshop for Halvex. Opens FILE in the editor, or checks\n"
-                       "each FILE and prints one FILE:LINE: message line per problem."));
-    const QCommandLineOption help = parser_.addHelpOption();
+    parser_.setApplicationDescription(QStringLiteral(
+        "A scenario workshop for Halvex. Opens FILE in the editor, or checks\n"
+        "each FILE and prints one FILE:LINE: message line per problem. With --check, a FILE\n"
+        "of - reads standard input. Write -- before a FILE whose name begins with --."));
+    // Qt's own help option would also offer --help-all, for options this program has not.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser_.addOption(help);
     const QCommandLineOption version = parser_.addVersionOption();
     const QCommandLineOption check(
         QStringLiteral("check"),
@@ -45,16 +61,17 @@ CommandLine::CommandLine(int argc, char* argv[]) {
                                   QStringLiteral("A scenario source (.sce)."),
                                   QStringLiteral("[FILE...]"));
 
-    const std::vector<std::string> given = platform::ProgramArguments(argc, argv);
-    QStringList arguments = FromCore(given);
+    Arguments arguments = sortArguments(platform::ProgramArguments(argc, argv),
+                                        {QStringLiteral("-h"), QStringLiteral("-v")});
     // The parser takes the program's name first, and skips it.
-    arguments.prepend(QCoreApplication::applicationName());
-    if (!parser_.parse(arguments)) {
+    arguments.options.prepend(QCoreApplication::applicationName());
+    if (!parser_.parse(arguments.options)) {
         road_ = Road::Mistake;
         mistake_ = parser_.errorText();
         return;
     }
-    files_ = filesNamed(parser_.positionalArguments(), given);
+    files_ = std::move(arguments.files);
+    const bool readsInput = std::ranges::find(files_, StandardInputName) != files_.end();
     if (parser_.isSet(help)) {
         road_ = Road::Help;
     } else if (parser_.isSet(version)) {
@@ -65,6 +82,9 @@ CommandLine::CommandLine(int argc, char* argv[]) {
     } else if (files_.size() > 1) {
         road_ = Road::Mistake;
         mistake_ = QStringLiteral("the editor opens one file at a time.");
+    } else if (readsInput) {
+        road_ = Road::Mistake;
+        mistake_ = QStringLiteral("only --check reads standard input.");
     } else if (!files_.empty()) {
         fileToOpen_ = files_.front();
     }
@@ -73,7 +93,8 @@ CommandLine::CommandLine(int argc, char* argv[]) {
 int CommandLine::runWithoutWindow() {
     switch (road_) {
     case Road::Check:
-        return static_cast<int>(CheckFiles(files_, std::cout, std::cerr));
+        return static_cast<int>(
+            CheckFiles(files_, platform::ProgramFolder(), std::cout, std::cerr));
     case Road::Help:
         std::cout << ToCore(parser_.helpText());
         return 0;

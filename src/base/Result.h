@@ -14,6 +14,18 @@ struct Failure {
     friend bool operator==(const Failure&, const Failure&) = default;
 };
 
+// The code of a failure Forgeline finds itself, where no platform code applies.
+inline constexpr long OwnFailureCode = -1;
+
+// A failure as the user reads it: the platform's code, " - " and its text; a failure of
+// Forgeline's own has no code worth showing, so its text alone.
+inline std::string FailureText(const Failure& failure) {
+    if (failure.code == OwnFailureCode) {
+        return failure.description;
+    }
+    return std::to_string(failure.code) + " - " + failure.description;
+}
+
 // Either a value or the failure that prevented it.
 template <typename T> class Result {
   public:

@@ -2,25 +2,50 @@
 
 #include "check/ScenarioCheck.h"
 #include "files/ScenarioSource.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
 #include <ostream>
 
 namespace forgeline {
+namespace {
 
-CheckStatus CheckFiles(const std::vector<std::string>& paths, std::ostream& out,
-                       std::ostream& err) {
+ScenarioRead readNamed(const std::string& path) {
+    if (path != StandardInputName) {
+        return ReadScenarioSource(path);
+    }
+    auto input = platform::OpenStandardInput();
+    if (!input) {
+        ScenarioRead read;
+        read.failure = input.failure();
+        return read;
+    }
+    return ReadScenarioSource(**input);
+}
+
+} // namespace
+
+CheckStatus CheckFiles(const std::vector<std::string>& paths, std::string_view programFolder,
+                       std::ostream& out, std::ostream& err) {
     CheckStatus status = CheckStatus::Clean;
     for (const std::string& path : paths) {
-        const ScenarioRead read = ReadScenarioSource(path);
+        const ScenarioRead read = readNamed(path);
+        const std::string_view shown = path == StandardInputName ? StandardInputShown : path;
         if (read.failure) {
-            err << "forgeline: " << path << ": " << read.failure->description << '\n';
+            // A file read part way failed at a line an editor can jump to; one never opened
+            // is the program's complaint.
+            if (read.opened) {
+                err << shown << ':' << read.linesRead + 1 << ": ";
+            } else {
+                err << "forgeline: " << shown << ": ";
+            }
+            err << read.failure->description << '\n';
             status = CheckStatus::Unreadable;
             continue;
         }
-        const std::vector<Problem> problems = CheckScenario(read.source);
+        const std::vector<Problem> problems = CheckScenario(read.source, programFolder);
         for (const Problem& problem : problems) {
-            out << path << ':' << problem.line << ": " << problem.message << '\n';
+            out << shown << ':' << problem.line << ": " << problem.message << '\n';
         }
         if (!problems.empty()) {
             status = std::max(status, CheckStatus::Problems);

@@ -21,11 +21,12 @@ bool writerRefuses(const ScenarioSource& source) {
 
 } // namespace
 
-std::vector<Problem> ProblemsBeforeCompile(const ScenarioSource& source) {
-    if (CompileRefusal(source.Title, source.Forces) || writerRefuses(source)) {
+std::vector<Problem> ProblemsBeforeCompile(const ScenarioSource& source,
+                                           std::string_view programFolder) {
+    if (CompileRefusal(source.Title, source.Forces, programFolder) || writerRefuses(source)) {
         return {};
     }
-    return CheckScenario(source);
+    return CheckScenario(source, programFolder);
 }
 
 } // namespace forgeline

@@ -1,7 +1,7 @@
 #include "check/ScenarioCheck.h"
 
-#include "editor/TitleCheck.h"
 #include "files/StorableText.h"
+#include "files/TitleFileName.h"
 #include "model/ForceChecks.h"
 #include "model/ForceLine.h"
 #include "model/Numbers.h"
@@ -20,10 +20,15 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-void checkTitle(const std::string& title, std::vector<Problem>& problems) {
+std::string FieldCountText(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " field" : " fields");
+}
+
+void checkTitle(const std::string& title, std::string_view programFolder,
+                std::vector<Problem>& problems) {
     if (title.empty()) {
         problems.push_back({TitleLine, "The title is empty; Compile needs one."});
-    } else if (Status usable = CheckTitleAsFileName(title); !usable) {
+    } else if (Status usable = CheckTitleAsFileName(title, programFolder); !usable) {
         problems.push_back({TitleLine, usable.failure().description});
     }
 }
@@ -81,9 +86,9 @@ std::optional<std::size_t> ForcePositionOfLine(int line) {
     return static_cast<std::size_t>(line - ForcesHeaderLine - 1);
 }
 
-std::vector<Problem> CheckScenario(const ScenarioSource& source) {
+std::vector<Problem> CheckScenario(const ScenarioSource& source, std::string_view programFolder) {
     std::vector<Problem> problems;
-    checkTitle(source.Title, problems);
+    checkTitle(source.Title, programFolder, problems);
     const std::pair<const std::string*, const char*> texts[] = {
         {&source.Title, "title"},
         {&source.Summary, "summary"},
@@ -108,8 +113,8 @@ std::vector<Problem> CheckScenario(const ScenarioSource& source) {
         const int line = ForceLineNumber(i);
         const std::vector<std::string> pieces = SplitForceLine(text);
         if (pieces.size() != FieldCount) {
-            problems.push_back({line, "The line has " + std::to_string(pieces.size()) +
-                                          " fields; a force line has nine."});
+            problems.push_back({line, "The line has " + FieldCountText(pieces.size()) +
+                                          "; a force line has nine."});
         }
         if (!text.ends_with(" ()")) {
             problems.push_back({line, "The line does not end in \" ()\"."});

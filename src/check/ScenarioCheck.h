@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forgeline {
@@ -28,7 +29,8 @@ int ForceLineNumber(std::size_t position);
 std::optional<std::size_t> ForcePositionOfLine(int line);
 
 // Every problem, by line; nothing is changed. Where a rule is also Compile's, Add Ship's or the
-// writer's, it is asked of the same function, so the check and the commands agree.
-std::vector<Problem> CheckScenario(const ScenarioSource& source);
+// writer's, it is asked of the same function, so the check and the commands agree. The title
+// is checked as Compile would write it in the program's folder.
+std::vector<Problem> CheckScenario(const ScenarioSource& source, std::string_view programFolder);
 
 } // namespace forgeline

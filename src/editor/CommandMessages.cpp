@@ -7,7 +7,7 @@ std::string OverwriteQuestion(std::string_view title) {
 }
 
 std::string FileFailureMessage(const Failure& failure) {
-    return std::to_string(failure.code) + " - " + failure.description;
+    return FailureText(failure);
 }
 
 std::string UnsavedCopyFailureMessage(const std::string& folder, const Failure& failure) {

@@ -15,11 +15,13 @@ inline constexpr const char* NoPlayerShipMessage =
     "Must have at least 1 <player> designated ship to compile.";
 inline constexpr const char* CompiledMessage = "Scenario compiled successfully.";
 inline constexpr const char* NotCompiledMessage = "Scenario did not compile.";
+inline constexpr const char* DropRefusedMessage =
+    "Only a single scenario file (.sce) on this computer can be dropped here to open it.";
 
 // Asked before an old compiled scenario of the title is deleted.
 std::string OverwriteQuestion(std::string_view title);
 
-// A failure of Open or Save: its code, " - " and its description.
+// A failure of Open or Save, as FailureText words it.
 std::string FileFailureMessage(const Failure& failure);
 
 // Asked at Exit and close while the changes are in no file and no copy.

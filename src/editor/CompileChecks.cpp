@@ -1,7 +1,7 @@
 #include "editor/CompileChecks.h"
 
 #include "editor/CommandMessages.h"
-#include "editor/TitleCheck.h"
+#include "files/TitleFileName.h"
 #include "model/ForceLine.h"
 #include "model/ShipCatalogue.h"
 
@@ -11,8 +11,9 @@ Result<bool> HasPlayerShip(const std::vector<std::string>& forceLines) {
     for (std::size_t at = 0; at < forceLines.size(); ++at) {
         const auto marker = FindForcePiece(forceLines[at], ForceField::Marker);
         if (!marker) {
-            return Failure{-1, "The force line " + std::to_string(at + 1) +
-                                   " has fewer than eight fields, so it has no controller."};
+            return Failure{OwnFailureCode,
+                           "The force line " + std::to_string(at + 1) +
+                               " has fewer than eight fields, so it has no controller."};
         }
         if (*marker == PlayerMarker) {
             return true;
@@ -22,7 +23,8 @@ Result<bool> HasPlayerShip(const std::vector<std::string>& forceLines) {
 }
 
 std::optional<std::string> CompileRefusal(const std::string& title,
-                                          const std::vector<std::string>& forceLines) {
+                                          const std::vector<std::string>& forceLines,
+                                          std::string_view programFolder) {
     if (title.empty()) {
         return TitleRequiredMessage;
     }
@@ -36,7 +38,7 @@ std::optional<std::string> CompileRefusal(const std::string& title,
     if (!*player) {
         return NoPlayerShipMessage;
     }
-    if (Status usable = CheckTitleAsFileName(title); !usable) {
+    if (Status usable = CheckTitleAsFileName(title, programFolder); !usable) {
         return CompileFailureMessage(usable.failure());
     }
     return std::nullopt;

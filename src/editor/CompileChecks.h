@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forgeline {
@@ -15,8 +16,9 @@ Result<bool> HasPlayerShip(const std::vector<std::string>& forceLines);
 
 // The message that stops a compile before any file is touched, or nothing: a missing title,
 // no forces, a line too short to tell, no player ship, in this order, then a title that
-// cannot name a file.
+// cannot name a file in the program's folder.
 std::optional<std::string> CompileRefusal(const std::string& title,
-                                          const std::vector<std::string>& forceLines);
+                                          const std::vector<std::string>& forceLines,
+                                          std::string_view programFolder);
 
 } // namespace forgeline

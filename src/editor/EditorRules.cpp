@@ -1,5 +1,6 @@
 #include "editor/EditorRules.h"
 
+#include "model/Blanks.h"
 #include "model/Numbers.h"
 
 namespace forgeline {
@@ -40,7 +41,7 @@ TypingRule typingRuleOf(EditorBox box) {
 
 bool AcceptsTyped(EditorBox box, char32_t typed, std::size_t lengthBefore) {
     const TypingRule rule = typingRuleOf(box);
-    if (rule.discarded != 0 && typed == rule.discarded) {
+    if (rule.discarded == Space ? IsBlank(typed) : rule.discarded != 0 && typed == rule.discarded) {
         return false;
     }
     return !rule.maxLength || lengthBefore < *rule.maxLength;
@@ -58,17 +59,6 @@ std::optional<std::string> NumberBoxFill(std::string_view text) {
         return "0";
     }
     return std::nullopt;
-}
-
-std::string WithoutSpaces(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (const char c : text) {
-        if (c != ' ') {
-            kept += c;
-        }
-    }
-    return kept;
 }
 
 std::string LineBreaksAsSpaces(std::string_view text) {

@@ -24,7 +24,8 @@ enum class EditorBox {
     playcomp
 };
 
-// Whether a typed character reaches the box: not when it is the box's discarded key, nor
+// Whether a typed character reaches the box: not when it is the box's discarded key (any blank
+// for the title and the fields of a force line), nor
 // when the box already holds as many characters as may be typed into it. `lengthBefore` is
 // the length of the text without the selection the character replaces.
 bool AcceptsTyped(EditorBox box, char32_t typed, std::size_t lengthBefore);
@@ -41,10 +42,6 @@ NumericChange NumericChangeRule(std::string_view text);
 
 // The text a number box takes when the focus leaves it, or nothing to keep its text.
 std::optional<std::string> NumberBoxFill(std::string_view text);
-
-// Text pasted into the title or a field of a force line (the ship name, the nation, class and
-// controller texts): a space would split the field or the compiler's argument.
-std::string WithoutSpaces(std::string_view text);
 
 // Text pasted into a multi-line box, whose text is one line of a scenario file: every line
 // break (CR LF, CR, LF, and the Unicode line and paragraph separators) becomes one space.

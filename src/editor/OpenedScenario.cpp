@@ -10,7 +10,7 @@ OpenedScenario OpenScenarioFile(const std::string& path) {
     if (read.failure) {
         opened.message = FileFailureMessage(*read.failure);
     }
-    if (read.opened) {
+    if (read.opened && !read.refused) {
         opened.shown = std::move(read.source);
     }
     return opened;

@@ -46,14 +46,25 @@ Failure ScenarioTooLarge(std::string_view over) {
 }
 
 ScenarioRead ReadScenarioSource(const std::string& path) {
-    ScenarioRead read;
     auto file = platform::OpenForReading(path);
     if (!file) {
+        ScenarioRead read;
         read.failure = file.failure();
         return read;
     }
+    return ReadScenarioSource(**file);
+}
+
+ScenarioRead ReadScenarioSource(platform::InputFile& file) {
+    ScenarioRead read;
     read.opened = true;
-    LineReader lines(**file, ScenarioByteLimit, ScenarioTooLarge("64 MiB"));
+    const Failure overBytes = ScenarioTooLarge("64 MiB");
+    LineReader lines(file, ScenarioByteLimit, overBytes);
+    const auto fail = [&read, &overBytes](Failure failure) {
+        read.refused = failure == overBytes;
+        read.failure = std::move(failure);
+        return read;
+    };
 
     const std::pair<std::string_view, std::string*> labelled[] = {
         {"Name: ", &read.source.Title},
@@ -64,37 +75,38 @@ ScenarioRead ReadScenarioSource(const std::string& path) {
     for (const auto& [label, value] : labelled) {
         auto line = lines.next();
         if (!line || !*line) {
-            read.failure = line ? platform::EndOfFileFailure() : line.failure();
-            return read;
+            return fail(line ? platform::EndOfFileFailure() : line.failure());
         }
         // Labels are removed from the bytes, so a label can never be formed across characters.
         std::string bytes = std::move(**line);
         removeEvery(bytes, label);
         *value = toText(std::move(bytes));
         ++read.headerValuesRead;
+        ++read.linesRead;
     }
     for (int skipped = 0; skipped < 2; ++skipped) {
         auto line = lines.next();
         if (!line || !*line) {
-            read.failure = line ? platform::EndOfFileFailure() : line.failure();
-            return read;
+            return fail(line ? platform::EndOfFileFailure() : line.failure());
         }
+        ++read.linesRead;
     }
     while (true) {
         auto line = lines.next();
         if (!line) {
-            read.failure = line.failure();
-            return read;
+            return fail(line.failure());
         }
         if (!*line) {
             return read;
         }
         if (read.source.Forces.size() == ScenarioForceLineLimit) {
+            read.refused = true;
             read.failure =
                 ScenarioTooLarge(std::to_string(ScenarioForceLineLimit) + " force lines");
             return read;
         }
         read.source.Forces.push_back(toText(std::move(**line)));
+        ++read.linesRead;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "platform/Platform.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,15 +29,21 @@ Status WriteScenarioSource(const std::string& path, const ScenarioSource& source
 // What a read delivered, in file order: the first `headerValuesRead` of title, summary,
 // description and objective, then the force lines read. On a failure the values delivered
 // before it are kept, so a caller can show them; `opened` tells a file that failed part way
-// from one that could not be opened at all.
+// from one that could not be opened at all, and `refused` a file too large to be a scenario,
+// whose part read is no scenario's beginning worth showing. `linesRead` counts the file's
+// lines read whole, so a failure stands at the line after them.
 struct ScenarioRead {
     ScenarioSource source;
     bool opened = false;
+    bool refused = false;
     int headerValuesRead = 0;
+    int linesRead = 0;
     std::optional<Failure> failure;
 };
 
 ScenarioRead ReadScenarioSource(const std::string& path);
+// The same from a file already open, such as standard input.
+ScenarioRead ReadScenarioSource(platform::InputFile& file);
 
 // Files far beyond any scenario are refused while they are read, before they can exhaust
 // memory or time: over this many bytes, or force lines. Each line held costs memory beyond its

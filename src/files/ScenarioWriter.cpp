@@ -14,7 +14,7 @@ constexpr std::string_view LineEnd = "\r\n";
 template <typename Name>
 std::optional<Failure> encodeValue(const Name& what, std::string_view value, std::string& out) {
     if (const auto why = AppendStorable(value, out)) {
-        return Failure{-1, UnstorableMessage(what(), *why)};
+        return Failure{OwnFailureCode, UnstorableMessage(what(), *why)};
     }
     return std::nullopt;
 }

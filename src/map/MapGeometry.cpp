@@ -96,6 +96,12 @@ int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, Map
     return found;
 }
 
+double NameLeft(double shipX, double gap, double nameWidth, double viewWidth) {
+    const double right = shipX + gap;
+    const double left = shipX - gap - nameWidth;
+    return right + nameWidth > viewWidth && left >= 0 ? left : right;
+}
+
 bool NamesFit(std::size_t shipsInView, double width, double height) {
     return static_cast<double>(shipsInView) * NameArea <= width * height;
 }

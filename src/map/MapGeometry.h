@@ -68,6 +68,10 @@ MapPoint HeadingInView(double degrees);
 int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, MapPoint view,
            double radius);
 
+// Where a ship's name starts in a view of the given width: `gap` right of the ship, or as far
+// left of it where the view's right edge would cut the name and the left one would not.
+double NameLeft(double shipX, double gap, double nameWidth, double viewWidth);
+
 // Whether names can be written beside this many ships without burying them.
 bool NamesFit(std::size_t shipsInView, double width, double height);
 

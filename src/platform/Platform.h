@@ -86,6 +86,10 @@ class OutputFile {
 // Opens a regular file; never waits, so a FIFO or a device is refused at once, as is a folder.
 Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path);
 
+// The process's standard input, read as raw bytes whatever it is (a pipe, a terminal, a file).
+// It stays open for the process when the returned file is destroyed.
+Result<std::unique_ptr<InputFile>> OpenStandardInput();
+
 // What a write does with what stands at the path.
 enum class WriteKind {
     // A file the user named: a link there is followed and its target replaced, the link kept.

@@ -33,9 +33,8 @@ ScenarioDisplay DisplayScenario(const std::string& programFolder, const std::str
         display.Objective = std::move(read.source.Objective);
         display.Forces = std::move(read.source.Forces);
         if (read.failure) {
-            display.message = "Scenario file '" + *file + "' could not be read to its end: " +
-                              std::to_string(read.failure->code) + " - " +
-                              read.failure->description;
+            display.message = "Scenario file '" + *file +
+                              "' could not be read to its end: " + FailureText(*read.failure);
         }
     }
     display.shipCount = ShipCountText(display.Forces.size());

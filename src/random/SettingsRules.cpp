@@ -1,5 +1,6 @@
 #include "random/SettingsRules.h"
 
+#include "model/Blanks.h"
 #include "random/WholeNumber.h"
 
 namespace forgeline {
@@ -200,7 +201,7 @@ const std::string& TextOf(const RandomSettings& settings, SettingsBox box) {
 }
 
 bool KeepsTypedCharacter(char32_t typed) {
-    return typed != U' ';
+    return !IsBlank(typed);
 }
 
 RuleOutcome ChangeRule(SettingsBox box, std::string_view text, std::string_view partnerText) {

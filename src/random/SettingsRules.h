@@ -44,7 +44,7 @@ std::string& TextOf(RandomSettings& settings, SettingsBox box);
 const std::string& TextOf(const RandomSettings& settings, SettingsBox box);
 
 // Whether a typed character may reach a count or range box, the ship name or the nation
-// text: everything but a space does.
+// text: everything but a blank does.
 bool KeepsTypedCharacter(char32_t typed);
 
 // What a box's change rule does with its text.

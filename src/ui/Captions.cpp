@@ -1,13 +1,25 @@
 #include "ui/Captions.h"
 
+#include "files/ScenarioSource.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
 
 namespace forgeline {
+
+void FitCountBox(QLineEdit* box) {
+    // As a line edit lays out its text: inside its frame, a margin of 2 on either side, and
+    // room for the cursor.
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    const int text = box->fontMetrics().horizontalAdvance(QString::number(ScenarioForceLineLimit));
+    const int width = std::max(box->width(), text + 2 * 2 + 1 + 2 * frame);
+    box->setGeometry(box->geometry().right() + 1 - width, box->y(), width, box->height());
+}
 
 void KeepClearOf(QLabel* label, const QWidget* box) {
     const int right = box->x() - TwipsToPixelsX(box, 60);

@@ -1,17 +1,15 @@
 #include "ui/DroppedFile.h"
 
+#include "files/TitleFileName.h"
 #include "ui/Text.h"
 
 #include <QMimeData>
 #include <QUrl>
 
 namespace forgeline {
+namespace {
 
-std::optional<std::string> DroppedFile(const QMimeData* data) {
-    if (!data || !data->hasUrls() || data->urls().size() != 1) {
-        return std::nullopt;
-    }
-    const QUrl url = data->urls().front();
+std::optional<std::string> localFile(const QUrl& url) {
     if (!url.isLocalFile()) {
         return std::nullopt;
     }
@@ -27,6 +25,23 @@ std::optional<std::string> DroppedFile(const QMimeData* data) {
     const QByteArray path = QByteArray::fromPercentEncoding(encoded);
     return std::string(path.constData(), static_cast<std::size_t>(path.size()));
 #endif
+}
+
+} // namespace
+
+bool CarriesFiles(const QMimeData* data) {
+    return data && data->hasUrls();
+}
+
+std::optional<std::string> DroppedScenario(const QMimeData* data) {
+    if (!CarriesFiles(data) || data->urls().size() != 1) {
+        return std::nullopt;
+    }
+    const auto path = localFile(data->urls().front());
+    if (!path || !IsScenarioFileName(*path)) {
+        return std::nullopt;
+    }
+    return path;
 }
 
 } // namespace forgeline

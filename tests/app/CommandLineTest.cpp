@@ -16,7 +16,7 @@ struct Run {
 };
 
 // The built program in the folder, with no display at hand: the check must not need one.
-Run runProgram(const QString& folder, const QStringList& arguments) {
+Run runProgram(const QString& folder, const QStringList& arguments, const QByteArray& input = {}) {
     QProcess program;
     program.setProgram(QStringLiteral(FORGELINE_PROGRAM));
     program.setArguments(arguments);
@@ -27,6 +27,8 @@ Run runProgram(const QString& folder, const QStringList& arguments) {
     }
     program.setProcessEnvironment(environment);
     program.start();
+    program.write(input);
+    program.closeWriteChannel();
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
         return {};
     }
@@ -51,7 +53,8 @@ void CommandLineTest::exitStatusAndOutputOfEachRoad() {
     folder.write("clean.sce", header + "Federation Destroyer Hornet 0 0 90 2 <player> ()\r\n");
     folder.write("bad.sce", header + "Federation Destroyer Hornet 0 0 90 - <player> ()\r\n" +
                                 "Klingon BC Hornet 1 2 3 4 <internal>\r\n");
-    folder.write("short.sce", "Name: Short\r\n");
+    folder.write("empty.sce", "");
+    folder.write("four.sce", "Name: Four\r\nSummary: \r\nDescription: \r\nObjective: \r\n");
     const QString badLines = "bad.sce:7: The warp \"-\" is not a number.\n"
                              "bad.sce:8: The line has 8 fields; a force line has nine.\n"
                              "bad.sce:8: The line does not end in \" ()\".\n"
@@ -61,23 +64,37 @@ void CommandLineTest::exitStatusAndOutputOfEachRoad() {
 
     const struct {
         QStringList arguments;
+        QByteArray input;
         int status;
         QString out;
         QString err;
     } rows[] = {
-        {{"--check", "clean.sce"}, 0, "", ""},
-        {{"clean.sce", "--check", "bad.sce"}, 1, badLines, ""},
-        {{"--check", "missing.sce", "short.sce", "bad.sce"},
+        {{"--check", "clean.sce"}, {}, 0, "", ""},
+        {{"clean.sce", "--check", "bad.sce"}, {}, 1, badLines, ""},
+        {{"--check", "missing.sce", "empty.sce", "four.sce", "bad.sce"},
+         {},
          2,
          badLines,
-         "forgeline: missing.sce: " + missing + "\nforgeline: short.sce: Input past end of file\n"},
-        {{"--version"}, 0, "forgeline 1.1\n", ""},
-        {{"--check"}, 2, "", "forgeline: --check needs at least one file.\n" + tryHelp},
-        {{"a.sce", "b.sce"}, 2, "", "forgeline: the editor opens one file at a time.\n" + tryHelp},
-        {{"--frobnicate"}, 2, "", "forgeline: Unknown option 'frobnicate'.\n" + tryHelp},
+         "forgeline: missing.sce: " + missing +
+             "\nempty.sce:1: Input past end of file\nfour.sce:5: Input past end of file\n"},
+        {{"--check", "-"},
+         QByteArray::fromStdString(header) + "Klingon BC Korg 1 2 3 - <player> ()\r\n",
+         1,
+         "<stdin>:7: The warp \"-\" is not a number.\n",
+         ""},
+        {{"--version"}, {}, 0, "forgeline 1.1\n", ""},
+        {{"--check"}, {}, 2, "", "forgeline: --check needs at least one file.\n" + tryHelp},
+        {{"a.sce", "b.sce"},
+         {},
+         2,
+         "",
+         "forgeline: the editor opens one file at a time.\n" + tryHelp},
+        {{"-"}, {}, 2, "", "forgeline: only --check reads standard input.\n" + tryHelp},
+        {{"--frobnicate"}, {}, 2, "", "forgeline: Unknown option 'frobnicate'.\n" + tryHelp},
+        {{"--help-all"}, {}, 2, "", "forgeline: Unknown option 'help-all'.\n" + tryHelp},
     };
     for (const auto& row : rows) {
-        const Run run = runProgram(QString::fromStdString(folder.path()), row.arguments);
+        const Run run = runProgram(QString::fromStdString(folder.path()), row.arguments, row.input);
         QCOMPARE(run.err, row.err);
         QCOMPARE(run.out, row.out);
         QCOMPARE(run.status, row.status);
@@ -86,6 +103,7 @@ void CommandLineTest::exitStatusAndOutputOfEachRoad() {
     const Run help = runProgram(QString::fromStdString(folder.path()), {"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.startsWith("Usage: ") && help.out.contains("--check"));
+    QVERIFY(!help.out.contains("--help-all"));
 }
 
 void CommandLineTest::theFileToOpenIsTakenAsGiven() {
@@ -97,6 +115,8 @@ void CommandLineTest::theFileToOpenIsTakenAsGiven() {
         {{}, true, std::nullopt},
         {{"Patrol.sce"}, true, "Patrol.sce"},
         {{"--", "-dash.sce"}, true, "-dash.sce"},
+        {{"-dash.sce"}, true, "-dash.sce"},
+        {{"--", "--check"}, true, "--check"},
         // Bytes that are not UTF-8 name the file they named, not what decoding made of them.
         {{"Caf\xe9.sce"}, true, "Caf\xe9.sce"},
         {{"--check", "Caf\xe9.sce"}, false, std::nullopt},

@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
 #include "check/window/frmCheck.h"
+#include "editor/CommandMessages.h"
 #include "editor/window/frmMain.h"
 #include "files/FolderToolchain.h"
 #include "ui/LineList.h"
@@ -56,21 +57,35 @@ void CheckWindowTest::droppedFileOpensAndItsProblemsSelectTheirLines() {
                        "Federation Destroyer Hornet 0 0 90 2 <player> ()\r\n"
                        "Klingon BC Korg 1500 -200 270 3 <internal> ()\r\n"
                        "Romulan WE Hornet 5 5 0 1 <internal> ()\r\n");
-    QMimeData data;
-    data.setUrls({QUrl::fromEncoded(
-        "file://" + QByteArray::fromStdString(folder.file(name)).toPercentEncoding("/"))});
-    data.setText(QStringLiteral("not for the title box"));
+    folder.write("notes.txt", "");
+    const QUrl scenario = QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(folder.file(name)).toPercentEncoding("/"));
     auto* title = editor.findChild<QLineEdit*>(QStringLiteral("SCE"));
-    const QPoint middle = title->rect().center();
-    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(title, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(title, &drop);
+    // Only a single local .sce opens, as a copy even where Shift asks for a move; anything
+    // else is refused with a message, and no box takes the addresses as text.
+    for (const QList<QUrl>& urls :
+         {QList<QUrl>{scenario, scenario},
+          {QUrl::fromLocalFile(QString::fromStdString(folder.file("notes.txt")))},
+          {QUrl("https://example.org/Patrol.sce")},
+          {scenario}}) {
+        dialogs.shown.clear();
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText(QStringLiteral("not for the title box"));
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter({4, 4}, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(title, &enter);
+        QVERIFY(enter.isAccepted() && enter.dropAction() == Qt::CopyAction);
+        QDropEvent drop({4, 4}, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(title, &drop);
+        QCoreApplication::processEvents();
+        const bool opens = urls.size() == 1 && urls.front() == scenario;
+        QCOMPARE(drop.isAccepted() && drop.dropAction() == Qt::CopyAction, opens);
+        QCOMPARE(title->text(), opens ? "Patrol" : "");
+        QCOMPARE(dialogs.shown, opens ? QStringList() : QStringList({DropRefusedMessage}));
+    }
     auto* forces = editor.findChild<LineList*>(QStringLiteral("Forces"));
-    QTRY_COMPARE(forces->count(), 3);
-    QCOMPARE(title->text(), "Patrol");
-    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(forces->count(), 3);
 
     QCOMPARE(checkChoosing(editor, 0),
              QStringList({"Line 9: The name \"Hornet\" is already used on line 7."}));

@@ -1,5 +1,10 @@
 #include "editor/CompileChecks.h"
 
+#include "TestFolder.h"
+#include "check/ScenarioCheck.h"
+#include "platform/Wildcard.h"
+#include "play/ScenarioList.h"
+
 #include <gtest/gtest.h>
 
 namespace forgeline {
@@ -18,12 +23,17 @@ std::string tooShort(int line) {
            " has fewer than eight fields, so it has no controller.";
 }
 
+// Titles are checked as names in a folder of this many characters.
+const std::string Folder = "/g";
+
 TEST(CompileChecks, RefusalsComeInTheirOrderAndTheTitleMustMakeWindowsFileNamesAndOneArgument) {
     struct Row {
         std::string title;
         std::vector<std::string> lines;
         std::optional<std::string> refusal;
     };
+    const std::string dot =
+        unusable("it begins with a dot, which hides the file from the list of scenarios");
     std::vector<Row> rows = {
         {"", {}, "Scenario Title required."},
         {"a/b", {}, "No forces created."},
@@ -36,25 +46,20 @@ TEST(CompileChecks, RefusalsComeInTheirOrderAndTheTitleMustMakeWindowsFileNamesA
         {"Patrol", {"Orion  Raider Vex 0 0 0 0 <player> ()"}, NoPlayer},
         {"Patrol", {"Orion Raider Vex 0 0 0 0 <player>"}, std::nullopt},
         {"Patrol", {Internal, Player, "short line"}, std::nullopt},
-        {".hidden", {Player}, std::nullopt},
-        {"Caf\xC3\xA9", {Player}, std::nullopt},
-        {"..", {Player}, std::nullopt},
-        {"Dbl.", {Player}, std::nullopt},
-        {"CONSOLE", {Player}, std::nullopt},
-        {"COM10.x", {Player}, std::nullopt},
-        {"Patrol ", {Player}, unusable("it holds a blank")},
+        {".hidden", {Player}, dot},
+        {"..", {Player}, dot},
         {"a b", {Player}, unusable("it holds a blank")},
         {"tab\there", {Player}, unusable("it holds a blank")},
         {"bell\a", {Player}, unusable("it holds a control character")},
-        {"a|b*", {Player}, unusable("it holds \"|\"")},
-        {"con", {Player}, unusable("\"con\" names a device on Windows")},
-        {"Nul.txt", {Player}, unusable("\"Nul\" names a device on Windows")},
-        {"lPt9.", {Player}, unusable("\"lPt9\" names a device on Windows")},
+        // The longest name the file systems hold, with ".sce", and one byte more.
+        {std::string(251, 'a'), {Player}, std::nullopt},
+        {std::string(252, 'a'), {Player}, unusable("the file name would be longer than 255 bytes")},
     };
-    for (const char* device : {"PRN", "AUX", "COM1", "COM9", "LPT1"}) {
-        rows.push_back({device,
-                        {Player},
-                        unusable(std::string("\"") + device + "\" names a device on Windows")});
+    for (const std::string name :
+         {"con", "Nul.txt", "lPt9.", "coM\xC2\xB9.x", "conIN$", "PRN", "AUX", "COM0", "COM9",
+          "LPT0", "LPT1", "COM\xC2\xB2", "LPT\xC2\xB3", "CONOUT$"}) {
+        const std::string stem = name.substr(0, name.find('.'));
+        rows.push_back({name, {Player}, unusable("\"" + stem + "\" names a device on Windows")});
     }
     for (const char held : std::string("/\\<>:\"|?*")) {
         rows.push_back({std::string("a") + held + "b",
@@ -62,8 +67,43 @@ TEST(CompileChecks, RefusalsComeInTheirOrderAndTheTitleMustMakeWindowsFileNamesA
                         unusable("it holds \"" + std::string(1, held) + "\"")});
     }
     for (const Row& row : rows) {
-        EXPECT_EQ(CompileRefusal(row.title, row.lines), row.refusal) << row.title;
+        EXPECT_EQ(CompileRefusal(row.title, row.lines, Folder), row.refusal) << row.title;
+        if (row.lines == std::vector{Player}) {
+            // The check names the title's problem as Compile words it, and no other.
+            const auto problems = CheckScenario({row.title, "", "", "", {Player}}, Folder);
+            const auto named = problems.empty()
+                                   ? std::nullopt
+                                   : std::optional("Error: " + problems.front().message);
+            EXPECT_EQ(named, row.refusal) << row.title;
+        }
     }
+}
+
+TEST(CompileChecks, APathLongerThanWindowsAllowsIsRefusedAndEveryTitleAcceptedIsChecked) {
+    // Counted as Windows counts: "\xC3\xA9" is one character, a character beyond the Basic
+    // Multilingual Plane two.
+    const std::string folder = "/" + std::string(240, 'f') + "\xC3\xA9";
+    const std::string tooLong =
+        unusable("its path in the program's folder would be longer than the 259 characters "
+                 "Windows allows");
+    EXPECT_EQ(CompileRefusal("abcdefghijkl", {Player}, folder), std::nullopt);
+    EXPECT_EQ(CompileRefusal("abcdefghijklm", {Player}, folder), tooLong);
+    EXPECT_EQ(CheckScenario({"abcdefghijklm", "", "", "", {Player}}, folder),
+              std::vector<Problem>({{1, tooLong.substr(std::string("Error: ").size())}}));
+    EXPECT_EQ(CompileRefusal("abcdefghijk\xF0\x9F\x9A\x80", {Player}, folder), tooLong);
+
+    testing::TestFolder listed;
+    std::vector<std::string> compiled;
+    for (const std::string title : {"Patrol", "Dbl.", "a..", "Caf\xC3\xA9", "x.sco", "~tilde",
+                                    "CONSOLE", "COM10.x", "COM\xC2\xB4"}) {
+        ASSERT_EQ(CompileRefusal(title, {Player}, listed.path()), std::nullopt) << title;
+        EXPECT_EQ(CheckScenario({title, "", "", "", {Player}}, listed.path()),
+                  std::vector<Problem>());
+        listed.write(title + ".sco", "");
+        compiled.push_back(title + ".sco");
+    }
+    platform::SortNamesIgnoringCase(compiled);
+    EXPECT_EQ(ListScenarioFiles(listed.path(), "*.sco"), compiled);
 }
 
 } // namespace

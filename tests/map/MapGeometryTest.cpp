@@ -1,5 +1,6 @@
 #include "map/MapGeometry.h"
 
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -93,6 +94,18 @@ TEST(MapGeometry, ShipAtFindsTheNearestMarkerWithinTheRadius) {
         {{100, 109}, 8, -1}, {{100, 85}, 16, 7}, {{100, 100}, 0, 0}};
     for (const auto& [view, radius, row] : rows) {
         EXPECT_EQ(ShipAt(ships, transform, view, radius), row) << view.x << "," << view.y;
+    }
+}
+
+TEST(MapGeometry, ANameGoesLeftOfItsShipWhereTheRightEdgeWouldCutIt) {
+    // Ship, gap, name width, view width, where the name starts.
+    const std::array<double, 5> rows[] = {{100, 10, 50, 400, 110},
+                                          {340, 10, 50, 400, 350},
+                                          {341, 10, 50, 400, 281},
+                                          {390, 10, 50, 400, 330},
+                                          {30, 10, 50, 60, 40}};
+    for (const auto& [ship, gap, name, view, left] : rows) {
+        EXPECT_EQ(NameLeft(ship, gap, name, view), left) << ship << " in " << view;
     }
 }
 

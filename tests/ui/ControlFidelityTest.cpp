@@ -95,10 +95,26 @@ class ControlFidelityTest : public QObject {
             }
             QVERIFY(label->geometry().right() + 2 < count->geometry().left());
             QVERIFY(label->width() >= label->sizeHint().width());
+            // The most force lines a file can hold, counted, fit in the box.
+            const int frame = count->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            QVERIFY(count->width() - 2 * frame - 4 >=
+                    count->fontMetrics().horizontalAdvance("1048576"));
         }
-        auto* nation = w.generator.findChild<QComboBox*>("Nation");
-        nation->setCurrentIndex(0);
-        QCOMPARE(nation->lineEdit()->cursorPosition(), 0);
+        // Chosen from the list with the focus there, an item shows from its beginning.
+        w.editor.findChild<QComboBox*>("Nation")->setCurrentIndex(0);
+        for (const auto& [window, name] : {std::pair<QWidget*, const char*>{&w.generator, "Nation"},
+                                           {&w.editor, "ship"},
+                                           {&w.editor, "playcomp"}}) {
+            auto* list = window->findChild<QComboBox*>(name);
+            list->setCurrentIndex(0);
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            list->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(list, Qt::Key_Down);
+            QVERIFY2(list->currentIndex() == 1 && list->lineEdit()->cursorPosition() == 0 &&
+                         list->lineEdit()->selectedText() == list->currentText(),
+                     name);
+        }
 
         // Wrapped onto a second line, the caption's ink reaches below one line's height.
         auto* start = w.generator.findChild<QCheckBox*>("RandomStart");
@@ -142,7 +158,7 @@ class ControlFidelityTest : public QObject {
             QTest::mouseClick(name, Qt::MiddleButton);
             QCOMPARE(name->text(), placeholder);
             QTest::mouseClick(name, Qt::LeftButton);
-            QApplication::clipboard()->setText(" Ko rg ");
+            QApplication::clipboard()->setText(" Ko\trg\u00A0\v\n ");
             QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(name->text(), "Korg");
         }

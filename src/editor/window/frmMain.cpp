@@ -86,7 +86,7 @@ void frmMain::connectHandlers() {
     guardTyping(playcomp, EditorBox::playcomp);
     for (QLineEdit* box :
          {SCE, shipname, Nation->lineEdit(), ship->lineEdit(), playcomp->lineEdit()}) {
-        RemovePastedSpaces(box);
+        RemovePastedBlanks(box);
     }
     guardNumberBox(X, EditorBox::X);
     guardNumberBox(Y, EditorBox::Y);

@@ -8,7 +8,8 @@ namespace forgeline {
 void frmMain::frmMain_mnuCheck_Click() {
     // Modal, so the lines it names stay the lines of the list until it is closed.
     frmCheck check(
-        CheckScenario(scenario()), [this](int line) { selectLineOfProblem(line); }, this);
+        CheckScenario(scenario(), services_.programFolder),
+        [this](int line) { selectLineOfProblem(line); }, this);
     check.exec();
 }
 

@@ -103,11 +103,11 @@ void frmMain::frmMain_mnuCompilePlay_Click() {
 bool frmMain::compileScenario() {
     const ScenarioSource source = scenario();
     const std::string& title = source.Title;
-    if (const auto refusal = CompileRefusal(title, source.Forces)) {
+    if (const auto refusal = CompileRefusal(title, source.Forces, services_.programFolder)) {
         inform(*refusal);
         return false;
     }
-    if (!compileDespite(ProblemsBeforeCompile(source))) {
+    if (!compileDespite(ProblemsBeforeCompile(source, services_.programFolder))) {
         return false;
     }
     // The old .sco goes only once the new .sce is in place, but the question comes first.

@@ -105,6 +105,7 @@ void frmMain::buildControls(QWidget* client) {
     Compile = button(client, "Compile", "Compile Scenario", {120, 3600, 3495, 255});
     shipCount = textBox(client, "shipCount", "0", {7920, 120, 375, 285});
     shipCount->setReadOnly(true);
+    FitCountBox(shipCount);
     KeepClearOf(label(client, "Label9", "Ship Count:", {7080, 120, 855, 255}), shipCount);
 
     RemShip->setEnabled(false);

@@ -1,4 +1,6 @@
-// A scenario file dropped on the editor opens as Open would.
+// A scenario file dropped on the editor opens as Open would; any other drop of files is
+// refused with a message and changes nothing. The file is copied from, never moved.
+#include "editor/CommandMessages.h"
 #include "editor/window/frmMain.h"
 #include "ui/DroppedFile.h"
 
@@ -6,22 +8,49 @@
 #include <QMimeData>
 
 namespace forgeline {
+namespace {
+
+// Takes a drag of files as a copy where its source allows one.
+bool acceptAsCopy(QDropEvent* event) {
+    if (!CarriesFiles(event->mimeData()) || !(event->possibleActions() & Qt::CopyAction)) {
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+} // namespace
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-    if (DroppedFile(event->mimeData())) {
-        event->acceptProposedAction();
-    }
+    acceptAsCopy(event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    acceptAsCopy(event);
 }
 
 void frmMain::dropEvent(QDropEvent* event) {
-    const auto path = DroppedFile(event->mimeData());
-    if (!path) {
+    if (!CarriesFiles(event->mimeData())) {
         return;
     }
-    event->acceptProposedAction();
-    // Opened once the drop is over: a failure's message box must not hold the drag source.
+    auto path = DroppedScenario(event->mimeData());
+    if (!path || !acceptAsCopy(event)) {
+        // Refused, so the source keeps what it offered.
+        path.reset();
+        event->ignore();
+    }
+    // Opened once the drop is over: a message box must not hold the drag source.
     QMetaObject::invokeMethod(
-        this, [this, file = *path] { openScenario(file); }, Qt::QueuedConnection);
+        this,
+        [this, path] {
+            if (path) {
+                openScenario(*path);
+            } else {
+                inform(DropRefusedMessage);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 bool frmMain::takeFileDrag(QEvent* event) {
@@ -30,13 +59,13 @@ bool frmMain::takeFileDrag(QEvent* event) {
         return false;
     }
     auto* drag = static_cast<QDropEvent*>(event);
-    if (!DroppedFile(drag->mimeData())) {
+    if (!CarriesFiles(drag->mimeData())) {
         return false;
     }
     if (type == QEvent::Drop) {
         dropEvent(drag);
     } else {
-        drag->acceptProposedAction();
+        acceptAsCopy(drag);
     }
     return true;
 }

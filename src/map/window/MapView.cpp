@@ -223,10 +223,17 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
         painter.setPen(Qt::black);
         for (const auto& [ship, at] : inView) {
             if (ship->row != skipRow) {
-                painter.drawText(at + NameOffset, FromCore(ship->name));
+                drawName(painter, at, ship->name);
             }
         }
     }
+}
+
+void MapView::drawName(QPainter& painter, QPointF at, const std::string& name) const {
+    const QString text = FromCore(name);
+    const double left =
+        NameLeft(at.x(), NameOffset.x(), painter.fontMetrics().horizontalAdvance(text), width());
+    painter.drawText(QPointF(left, at.y() + NameOffset.y()), text);
 }
 
 void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const {
@@ -248,7 +255,7 @@ void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool
     }
     if (named) {
         painter.setPen(Qt::black);
-        painter.drawText(at + NameOffset, FromCore(ship.name));
+        drawName(painter, at, ship.name);
     }
 }
 

@@ -61,6 +61,8 @@ class MapView : public QWidget {
     void paintGrid(QPainter& painter) const;
     void paintShips(QPainter& painter, int skipRow) const;
     void paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const;
+    // Beside the ship, on the side where the view shows it whole.
+    void drawName(QPainter& painter, QPointF at, const std::string& name) const;
     void dragTo(QPoint at);
     bool editByKey(const QKeyEvent* event);
     bool viewByKey(const QKeyEvent* event);

@@ -482,6 +482,14 @@ std::optional<std::chrono::system_clock::time_point> LastWritten(const std::stri
                std::chrono::nanoseconds(info.st_mtim.tv_nsec));
 }
 
+Result<std::unique_ptr<InputFile>> OpenStandardInput() {
+    const int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) {
+        return errnoFailure(errno);
+    }
+    return std::unique_ptr<InputFile>(std::make_unique<PosixInputFile>(fd));
+}
+
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path, WriteKind kind) {
     const bool document = kind == WriteKind::Document;
     const std::string target = document ? resolvedTarget(native(path)) : native(path);

@@ -96,6 +96,10 @@ class WindowsInputFile final : public InputFile {
         DWORD got = 0;
         const auto wanted = static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD));
         if (!::ReadFile(handle_, buffer, wanted, &got, nullptr)) {
+            // A pipe whose writer has closed it has ended, as a file ends.
+            if (::GetLastError() == ERROR_BROKEN_PIPE) {
+                return std::size_t{0};
+            }
             return lastFailure();
         }
         return static_cast<std::size_t>(got);
@@ -402,6 +406,19 @@ Result<std::unique_ptr<InputFile>> OpenForReading(const std::string& path) {
         return NotARegularFileFailure();
     }
     return std::unique_ptr<InputFile>(std::make_unique<WindowsInputFile>(handle));
+}
+
+Result<std::unique_ptr<InputFile>> OpenStandardInput() {
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    if (input == nullptr || input == INVALID_HANDLE_VALUE) {
+        return systemFailure(ERROR_INVALID_HANDLE);
+    }
+    HANDLE own = nullptr;
+    if (!::DuplicateHandle(::GetCurrentProcess(), input, ::GetCurrentProcess(), &own, 0, FALSE,
+                           DUPLICATE_SAME_ACCESS)) {
+        return lastFailure();
+    }
+    return std::unique_ptr<InputFile>(std::make_unique<WindowsInputFile>(own));
 }
 
 Result<std::unique_ptr<OutputFile>> CreateForWriting(const std::string& path, WriteKind kind) {

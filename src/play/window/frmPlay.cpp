@@ -84,6 +84,7 @@ void frmPlay::buildControls() {
     Forces = place(new LineList(this), "Forces", 1680, 3120, 3855, 1230);
     QLabel* countLabel = label(this, "Ship Count:", 4320, 2880, 840);
     shipCount = place(readOnlyLine(this), "shipCount", 5160, 2880, 375, 285);
+    FitCountBox(shipCount);
     KeepClearOf(countLabel, shipCount);
     shipCount->setText(QStringLiteral("0"));
 

@@ -220,6 +220,7 @@ void frmRandom::buildResults() {
     shipCount_->setReadOnly(true);
     shipCount_->setFocusPolicy(Qt::ClickFocus);
     PlaceInTwips(shipCount_, 6600, 120, 375, 285);
+    FitCountBox(shipCount_);
     KeepClearOf(countLabel, shipCount_);
 
     QLabel* note = addLabel(this,
@@ -247,7 +248,7 @@ void frmRandom::connectEvents() {
     BoxEvents::of(nation_).onTyped(keepTyped);
     BoxEvents::of(ship_).onTyped(keepTyped);
     for (QLineEdit* field : {nation_->lineEdit(), ship_->lineEdit(), shipname_}) {
-        RemovePastedSpaces(field);
+        RemovePastedBlanks(field);
     }
     new ListClick(nation_, [this] { Nation_Click(); });
     new ListClick(ship_, [this] { ship_Click(); });

@@ -278,16 +278,21 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
     editor.box("shipname")->clear();
     editor.box("X")->selectAll();
     editor.find<QPlainTextEdit>("Description")->clear();
-    editor.run({"paste SCE Deep Space", "paste shipname  Kor  Kang ", "paste X  5",
+    editor.run({"paste SCE Deep Space", "paste shipname \tKor\u00A0 Kang\v", "paste X  5",
                 "paste Description Three ships\r\nhold\nthe line."});
     QCOMPARE(editor.box("SCE")->cursorPosition(), 10);
     QCOMPARE(editor.texts("SCE shipname X Description"),
              "aDeepSpaceb|KorKang|0|Three ships hold the line.");
+    // Blanks the title held before stay when typing goes on after them.
+    editor.box("SCE")->setText("a  b");
+    editor.box("SCE")->end(false);
+    editor.run({"type SCE c"});
+    QCOMPARE(editor.box("SCE")->text(), "a  bc");
     // A summary has no such guard; the file writer refuses the line break instead.
     editor.dialogs.paths.push_back(editor.path("broken.sce"));
     editor.run({"paste Summary one\ntwo", "menu mnuSave"});
-    QCOMPARE(editor.dialogs.shown, QStringList({"-1 - The summary holds a line break, which a "
-                                                "scenario file cannot hold."}));
+    QCOMPARE(editor.dialogs.shown, QStringList({"The summary holds a line break, which a scenario "
+                                                "file cannot hold."}));
     QCOMPARE(editor.files(), QStringList());
 
     // A box claims Ctrl+A to select all its text; the menu's shortcut goes first. (The browser
@@ -812,7 +817,12 @@ void frmMainTest::compileAndPlayAndTheCheckBeforeCompile() {
         {"Patrol", Korg, "F5", "Yes", play, {asked, CompiledMessage}},
         {"Patrol", twice, "press", "Enter", "", {checked}},
         {"Patrol", twice, "F5", "CompileAnyway", play, {checked, asked, CompiledMessage}},
-        {"a/b", twice, "press", "", "", {CompileRefusal("a/b", {Hornet})->c_str()}},
+        {"a/b",
+         twice,
+         "press",
+         "",
+         "",
+         {CompileRefusal("a/b", {Hornet}, editor.folder.path())->c_str()}},
         {"Patrol", Korg, "F5", "fail", compile, {asked, NotCompiledMessage}},
     };
     for (const Row& row : rows) {
