@@ -111,6 +111,16 @@ double GridStep(const MapTransform& transform, double width, double height) {
     return std::max(TickStep(std::min(width, height) / transform.scale()), 1.0);
 }
 
+EdgeDrag DragAtEdge(MapPoint cursor, double width, double height) {
+    const auto inside = [](double at, double size) {
+        return size > 2 * EdgeMargin ? std::clamp(at, EdgeMargin, size - EdgeMargin) : size / 2;
+    };
+    EdgeDrag drag{{inside(cursor.x, width), inside(cursor.y, height)}};
+    drag.scrollX = std::clamp(drag.held.x - cursor.x, -EdgeStep, EdgeStep);
+    drag.scrollY = std::clamp(drag.held.y - cursor.y, -EdgeStep, EdgeStep);
+    return drag;
+}
+
 const MapShip* FindShip(const std::vector<MapShip>& ships, int row) {
     const auto found =
         std::lower_bound(ships.begin(), ships.end(), row,

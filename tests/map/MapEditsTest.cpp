@@ -65,6 +65,17 @@ TEST(MapEdits, DragsAndStepsInWholeUnitsOrOntoTheGrid) {
     }
     EXPECT_EQ(GridStep(MapTransform(1000, {0, 0}), 800, 600), 1);
     EXPECT_EQ(GridStep(MapTransform(0.1, {0, 0}), 800, 600), 1000);
+
+    // Past an edge the ship stays in sight and the view scrolls towards the cursor.
+    const std::tuple<MapPoint, EdgeDrag> edges[] = {
+        {{400, 300}, {{400, 300}, 0, 0}},   {{795, 300}, {{788, 300}, -7, 0}},
+        {{900, -50}, {{788, 12}, -30, 30}}, {{5, 650}, {{12, 588}, 7, -30}},
+        {{12, 588}, {{12, 588}, 0, 0}},
+    };
+    for (const auto& [cursor, expected] : edges) {
+        EXPECT_EQ(DragAtEdge(cursor, 800, 600), expected) << cursor.x << " " << cursor.y;
+    }
+    EXPECT_EQ(DragAtEdge({-5, 30}, 20, 600).held, (MapPoint{10, 30}));
 }
 
 TEST(MapEdits, GripsTheSelectedHandleBeforeAnyMarker) {

@@ -6,6 +6,8 @@
 #include "random/window/frmRandom.h"
 #include "ui/LineList.h"
 
+#include <QAction>
+
 namespace forgeline {
 namespace {
 
@@ -38,6 +40,9 @@ void frmMain::frmMain_mnuMap_Click() {
         map_->setAttribute(Qt::WA_DeleteOnClose);
         new MapFollower(map_, Forces);
         connect(map_, &TacticalMap::shipChanged, this, &frmMain::frmMain_Map_ShipChanged);
+        // Undo and Redo act on the editor's history while the map has the focus too.
+        map_->addActions({findChild<QAction*>(QStringLiteral("mnuUndo")),
+                          findChild<QAction*>(QStringLiteral("mnuRedo"))});
     }
     bringToFront(map_);
 }

@@ -20,6 +20,8 @@ constexpr double WheelStep = 1.25;
 constexpr qreal HandleRadius = 4;
 // Pixels the view moves for a panning key.
 constexpr double PanStep = 40;
+// Milliseconds between the scroll steps of a ship held at the view's edge.
+constexpr int EdgeScrollInterval = 30;
 // Beyond this many ships in view the antialiasing costs more than it shows.
 constexpr std::size_t SmoothShipLimit = 2000;
 
@@ -57,6 +59,12 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    edgeScroll_.setInterval(EdgeScrollInterval);
+    connect(&edgeScroll_, &QTimer::timeout, this, [this] {
+        if (pressed_ && dragging_) {
+            dragTo(lastAt_);
+        }
+    });
 }
 
 void MapView::setShips(std::vector<MapShip> ships, int selectedRow) {
@@ -267,6 +275,7 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
     dragging_ = false;
     pressedAt_ = lastAt_ = event->position().toPoint();
+    pressedWorld_ = transform_.toWorld(fromQt(pressedAt_));
     grip_ = {};
     keyRun_ = KeyRun::None;
     ++gesture_;
@@ -288,6 +297,10 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
         (!dragging_ && (at - pressedAt_).manhattanLength() < QApplication::startDragDistance())) {
         return;
     }
+    if (!dragging_ && grip_.grip != MapGrip::None && grip_.row != selectedRow_) {
+        // The ship taken hold of is the one the keys and the list then speak of.
+        emit shipClicked(grip_.row);
+    }
     dragging_ = true;
     dragTo(at);
 }
@@ -301,10 +314,21 @@ void MapView::dragTo(QPoint at) {
         changed();
         break;
     case MapGrip::Body: {
+        lastAt_ = at;
+        const EdgeDrag edge = DragAtEdge(fromQt(at), width(), height());
+        if (edge.scrollX != 0 || edge.scrollY != 0) {
+            transform_.pan(edge.scrollX, edge.scrollY);
+            userMoved_ = true;
+            changed();
+            edgeScroll_.start();
+        } else {
+            edgeScroll_.stop();
+        }
         const double step = snap_ ? GridStep(transform_, width(), height()) : 0;
-        const MapPoint from = transform_.toWorld(fromQt(pressedAt_));
-        const MapPoint to = transform_.toWorld(fromQt(at));
-        emit shipChanged(grip_.row, DraggedPosition(gripped_, from, to, step), gesture_);
+        emit shipChanged(
+            grip_.row,
+            DraggedPosition(gripped_, pressedWorld_, transform_.toWorld(edge.held), step),
+            gesture_);
         break;
     }
     case MapGrip::Handle:
@@ -321,6 +345,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         return QWidget::mouseReleaseEvent(event);
     }
     pressed_ = false;
+    edgeScroll_.stop();
     // Whatever follows is a new step.
     ++gesture_;
     if (dragging_) {

@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -78,6 +79,10 @@ class MapView : public QWidget {
     bool dragging_ = false;
     QPoint pressedAt_;
     QPoint lastAt_;
+    // The world point pressed: the view may scroll under a dragged ship.
+    MapPoint pressedWorld_;
+    // Keeps a ship dragged at the view's edge scrolling while the mouse rests.
+    QTimer edgeScroll_;
     // What the press took hold of, and that ship as it was then.
     MapHit grip_;
     MapShip gripped_;

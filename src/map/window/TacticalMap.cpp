@@ -136,6 +136,8 @@ void TacticalMap::setSelectedRow(int row) {
 
 void TacticalMap::setEditable(bool editable) {
     view_->setEditable(editable);
+    // Where nothing can be moved there is nothing to snap.
+    snap_->setVisible(editable);
     describe();
 }
 
