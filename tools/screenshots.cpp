@@ -174,7 +174,7 @@ int main(int argc, char* argv[]) {
 
     TacticalMap map;
     map.resize(720, 560);
-    map.showLines(control<LineList>(&generator, "Forces")->lines(), 0);
+    map.showLines(control<LineList>(&generator, "Forces")->lines(), {0});
     save(&map, output, "map.png");
     saveEditMenu(editor, output);
     return 0;

@@ -72,8 +72,13 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
             continue;
         }
         std::string free(*name);
+        // A copy of "Korg2" is "Korg3", not "Korg22"; a name of digits alone keeps them.
+        std::string_view stem = name->substr(0, name->find_last_not_of("0123456789") + 1);
+        if (stem.empty()) {
+            stem = *name;
+        }
         for (int number = 2; taken.contains(free); ++number) {
-            free = std::string(*name) + std::to_string(number);
+            free = std::string(stem) + std::to_string(number);
         }
         const std::size_t at = static_cast<std::size_t>(name->data() - line.data());
         line.replace(at, name->size(), free);

@@ -20,7 +20,8 @@ std::string ClipboardText(const std::vector<std::string>& lines);
 Result<std::vector<std::string>> ForceLinesFromClipboard(std::string_view text);
 
 // The lines with every name that an existing line, or a line before it, carries given the
-// lowest free number from 2 on: "Korg" becomes "Korg2", then "Korg3".
+// lowest free number from 2 on in place of any number it ends in: "Korg" and "Korg2" become
+// "Korg2", then "Korg3". A name of digits alone gets the number appended.
 std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
                                        std::vector<std::string> lines);
 

@@ -23,12 +23,12 @@ struct ShipEdit {
 
 enum class FleetCommand { SelectAll, Copy, Cut, Paste, Duplicate, Delete };
 
-// A command asked for on the map: where the cursor stood (for Paste) and the grid step shown
-// (for Duplicate).
+// A command and, when asked for on the map, where the cursor stood (for Paste) and the grid
+// step shown (for Duplicate; 0 without a map).
 struct FleetRequest {
     FleetCommand command = FleetCommand::Copy;
     std::optional<MapPoint> cursor;
-    double gridStep = 1;
+    double gridStep = 0;
 };
 
 // Each ship moved by (dx, dy) world units, landing on whole units.

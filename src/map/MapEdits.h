@@ -88,7 +88,9 @@ MapPoint HandleInView(const MapShip& ship, const MapTransform& transform);
 MapHit GripAt(const std::vector<MapShip>& ships, int selectedRow, const MapTransform& transform,
               MapPoint view, double radius);
 
-// How a screen reader names the selected line: its name, position and heading as written.
-std::string SelectionDescription(std::string_view line);
+// How a screen reader names the `count` selected lines: one by its name, position and heading
+// as written; several by their count, two with their distance and bearing. `lines` holds the
+// selected lines when they are one or two.
+std::string SelectionDescription(std::size_t count, const std::vector<std::string>& lines);
 
 } // namespace forgeline

@@ -1,5 +1,7 @@
 #include "ui/LineList.h"
 
+#include "model/RowRuns.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
@@ -61,8 +63,9 @@ LineList::LineList(QWidget* parent) : QListView(parent), model_(new QStringListM
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (const int row = selectedRow(); row >= 0) {
-            emit lineSelected(row);
+        const QItemSelection selection = selectionModel()->selection();
+        if (selection.size() == 1 && selection.first().height() == 1) {
+            emit lineSelected(selection.first().top());
         }
     });
 }
@@ -109,6 +112,21 @@ void LineList::insert(int row, const QString& line) {
 void LineList::replace(int row, const QString& line) {
     widenFor({line});
     model_->setData(model_->index(row), line);
+}
+
+void LineList::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
+    if (rows.empty()) {
+        return;
+    }
+    widenFor(lines);
+    {
+        // Thirty thousand ships moved at once are one change to draw, not thirty thousand.
+        const QSignalBlocker quiet(model_);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            model_->setData(model_->index(rows[i]), lines[static_cast<qsizetype>(i)]);
+        }
+    }
+    emit model_->dataChanged(model_->index(rows.front()), model_->index(rows.back()));
 }
 
 void LineList::remove(int row) {
@@ -172,9 +190,49 @@ void LineList::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
 }
 
+void LineList::setManySelectable(bool many) {
+    setSelectionMode(many ? QAbstractItemView::ExtendedSelection
+                          : QAbstractItemView::SingleSelection);
+}
+
 int LineList::selectedRow() const {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> LineList::selectedRows() const {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(row);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void LineList::selectRows(const std::vector<int>& rows) {
+    if (rows.size() == 1) {
+        return selectRow(rows.front());
+    }
+    QItemSelection selection;
+    for (const RowRun& run : RunsOf(rows)) {
+        selection.select(model_->index(run.first), model_->index(run.last));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.empty()) {
+        selectionModel()->setCurrentIndex(model_->index(rows.back()),
+                                          QItemSelectionModel::NoUpdate);
+    }
+}
+
+void LineList::showSelectedRows(const std::vector<int>& rows) {
+    const QSignalBlocker quiet(this);
+    selectRows(rows);
+    if (!rows.empty()) {
+        scrollTo(model_->index(rows.front()));
+    }
 }
 
 void LineList::selectRow(int row) {
@@ -187,16 +245,6 @@ void LineList::selectRow(int row) {
         return;
     }
     selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
-}
-
-void LineList::showSelected(int row) {
-    const QSignalBlocker quiet(this);
-    if (row < 0 || row >= count()) {
-        selectionModel()->clear();
-        return;
-    }
-    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
-    scrollTo(model_->index(row));
 }
 
 } // namespace forgeline

@@ -38,13 +38,17 @@ TEST(ForceClipboard, WritesLinesAsAFileHoldsThemAndReadsThemBack) {
 TEST(ForceClipboard, NumbersNamesThatAreTaken) {
     const std::vector<std::string> existing = {Korg, "Klingon BC Korg3 0 0 0 3 <internal> ()",
                                                Hornet};
-    const std::vector<std::string> named =
-        WithFreeNames(existing, {Korg, Korg, "Klingon BC Kang 0 0 0 3 <internal> ()", Hornet});
-    EXPECT_EQ(named,
-              (std::vector<std::string>{"Klingon BC Korg2 1500 -200 270 3 <internal> ()",
-                                        "Klingon BC Korg4 1500 -200 270 3 <internal> ()",
-                                        "Klingon BC Kang 0 0 0 3 <internal> ()",
-                                        "Federation Destroyer Hornet2 0 0 90 2 <player> ()"}));
+    const std::vector<std::string> named = WithFreeNames(
+        existing, {Korg, Korg, "Klingon BC Kang 0 0 0 3 <internal> ()", Hornet,
+                   "Klingon BC Korg3 0 0 0 3 <internal> ()", "Klingon BC 7 0 0 0 3 <internal> ()",
+                   "Klingon BC 7 0 0 0 3 <internal> ()"});
+    EXPECT_EQ(named, (std::vector<std::string>{"Klingon BC Korg2 1500 -200 270 3 <internal> ()",
+                                               "Klingon BC Korg4 1500 -200 270 3 <internal> ()",
+                                               "Klingon BC Kang 0 0 0 3 <internal> ()",
+                                               "Federation Destroyer Hornet2 0 0 90 2 <player> ()",
+                                               "Klingon BC Korg5 0 0 0 3 <internal> ()",
+                                               "Klingon BC 7 0 0 0 3 <internal> ()",
+                                               "Klingon BC 72 0 0 0 3 <internal> ()"}));
 }
 
 } // namespace

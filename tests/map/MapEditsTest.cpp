@@ -94,8 +94,20 @@ TEST(MapEdits, GripsTheSelectedHandleBeforeAnyMarker) {
         EXPECT_EQ(hit.grip, grip) << selected << " " << at.x;
     }
     EXPECT_EQ(FindShip(ships, 3), nullptr);
-    EXPECT_EQ(SelectionDescription("Klingon BC Korg 1500 -200 270 3 <internal> ()"),
-              "Selected ship Korg at X 1500, Y -200, heading 270");
+    const std::tuple<std::size_t, std::vector<std::string>, std::string> selections[] = {
+        {1,
+         {"Klingon BC Korg 1500 -200 270 3 <internal> ()"},
+         "Selected ship Korg at X 1500, Y -200, heading 270"},
+        {2,
+         {"A B C 0 0 0 1 <internal> ()", "A B D 0 -7 0 1 <internal> ()"},
+         "2 ships selected, Distance 7, bearing 180"},
+        {2, {"A B C 0 0 0 1 <internal> ()", "A B D x 0 0 1 <internal> ()"}, "2 ships selected"},
+        {30000, {}, "30000 ships selected"},
+        {0, {}, "No ship selected"},
+    };
+    for (const auto& [count, lines, text] : selections) {
+        EXPECT_EQ(SelectionDescription(count, lines), text);
+    }
 }
 
 } // namespace

@@ -39,7 +39,8 @@ void frmMain::frmMain_mnuMap_Click() {
         map_ = new TacticalMap();
         map_->setAttribute(Qt::WA_DeleteOnClose);
         new MapFollower(map_, Forces);
-        connect(map_, &TacticalMap::shipChanged, this, &frmMain::frmMain_Map_ShipChanged);
+        connect(map_, &TacticalMap::shipsChanged, this, &frmMain::frmMain_Map_ShipsChanged);
+        connect(map_, &TacticalMap::commandRequested, this, &frmMain::runFleetCommand);
         // Undo and Redo act on the editor's history while the map has the focus too.
         map_->addActions({findChild<QAction*>(QStringLiteral("mnuUndo")),
                           findChild<QAction*>(QStringLiteral("mnuRedo"))});
