@@ -74,9 +74,10 @@ void FleetEditingTest::shipsAreSelectedCopiedAndPastedInForces() {
     // A plain click loads one line; Ctrl+click and Shift+Down add lines and load none.
     editor.click(1);
     QCOMPARE(editor.shipname(), QStringLiteral("Korg"));
+    editor.window.findChild<QLineEdit*>(QStringLiteral("shipname"))->setText("Typed");
     editor.click(2, Qt::ControlModifier);
     QCOMPARE(editor.forces->selectedRows(), (std::vector<int>{1, 2}));
-    QCOMPARE(editor.shipname(), QStringLiteral("Korg"));
+    QCOMPARE(editor.shipname(), QStringLiteral("Typed"));
     editor.click(0);
     editor.key(Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(editor.forces->selectedRows(), (std::vector<int>{0, 1}));
