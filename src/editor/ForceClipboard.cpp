@@ -3,6 +3,7 @@
 #include "model/ForceChecks.h"
 #include "model/ForceLine.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 namespace forgeline {
@@ -66,6 +67,7 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
             taken.emplace(*name);
         }
     }
+    std::unordered_map<std::string, int> nextNumber;
     for (std::string& line : lines) {
         const auto name = FindForcePiece(line, ForceField::Name);
         if (!name) {
@@ -77,8 +79,11 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
         if (stem.empty()) {
             stem = *name;
         }
-        for (int number = 2; taken.contains(free); ++number) {
-            free = std::string(stem) + std::to_string(number);
+        // Names are only ever taken here, so a stem's lowest free number only grows: ten
+        // thousand pasted "Ship1" to "Ship10000" try each number once, not once per line.
+        int& number = nextNumber.try_emplace(std::string(stem), 2).first->second;
+        while (taken.contains(free)) {
+            free = std::string(stem) + std::to_string(number++);
         }
         const std::size_t at = static_cast<std::size_t>(name->data() - line.data());
         line.replace(at, name->size(), free);

@@ -11,9 +11,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 namespace forgeline {
 namespace {
+
+// Beyond this many lines added, the list is put in place whole.
+constexpr qsizetype ManyInserted = 64;
 
 // With uniform item sizes the view sizes every row like one sample row; this makes the sample
 // as wide as the widest line.
@@ -156,17 +160,19 @@ QStringList LineList::replaceLines(int row, int count, const QStringList& lines)
         return taken;
     }
     QStringList taken = model_->stringList().mid(row, count);
-    if (count == lines.size()) {
-        for (int i = 0; i < count; ++i) {
-            model_->setData(model_->index(row + i), lines[i]);
-        }
+    if (lines.size() - count > ManyInserted) {
+        // The model inserts rows one at a time, each moving those after it.
+        const QStringList before = model_->stringList();
+        model_->setStringList(before.mid(0, row) + lines + before.mid(row + count));
         return taken;
     }
-    model_->removeRows(row, count);
-    model_->insertRows(row, static_cast<int>(lines.size()));
-    for (int i = 0; i < lines.size(); ++i) {
-        model_->setData(model_->index(row + i), lines[i]);
+    if (count != lines.size()) {
+        model_->removeRows(row, count);
+        model_->insertRows(row, static_cast<int>(lines.size()));
     }
+    std::vector<int> rows(static_cast<std::size_t>(lines.size()));
+    std::iota(rows.begin(), rows.end(), row);
+    replaceEach(rows, lines);
     return taken;
 }
 
