@@ -292,7 +292,8 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
 
 void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const {
     if (isSelected(ship.row)) {
-        DrawSelection(painter, at);
+        painter.drawPixmap(at - QPointF(SelectionRadius + 2, SelectionRadius + 2),
+                           SelectionSprite(painter.device()->devicePixelRatioF()));
     }
     std::vector<QLineF> arrow;
     addArrow(arrow, at, ship.heading, true);
