@@ -278,7 +278,15 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
     }
     // On top of the crowd, so the selection shows however dense the map.
     for (const auto* placed : selected) {
-        paintShip(painter, *placed->first, placed->second, false);
+        if (smooth) {
+            paintShip(painter, *placed->first, placed->second, false);
+            continue;
+        }
+        // In a crowd the arrow is drawn already; the ring and the marker go over it.
+        painter.drawPixmap(placed->second - QPointF(SelectionRadius + 2, SelectionRadius + 2),
+                           SelectionSprite(ratio));
+        painter.drawPixmap(placed->second - QPointF(SpriteHalf, SpriteHalf),
+                           MarkerSprite(placed->first->nation, placed->first->player, ratio));
     }
     if (namesShown_) {
         painter.setPen(Qt::black);
