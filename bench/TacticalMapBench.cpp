@@ -30,7 +30,7 @@ void BM_TacticalMapDraw(benchmark::State& state) {
     map.show();
     watch.waitFor(0, [] { return true; });
     for (auto _ : state) {
-        map.showLines(lines, -1);
+        map.showLines(lines, {});
         QPixmap drawn = map.grab();
         benchmark::DoNotOptimize(drawn);
     }

@@ -97,6 +97,39 @@ void saveMove(frmMain& editor, const QString& folder) {
     view->window()->close();
 }
 
+// The editor's map halfway through dragging a selection of every ship but the player's north.
+void saveFleetMove(frmMain& editor, const QString& folder) {
+    auto* forces = control<LineList>(&editor, "Forces");
+    std::vector<int> rows;
+    for (int row = 1; row < forces->count(); ++row) {
+        rows.push_back(row);
+    }
+    forces->selectRows(rows);
+    // The map of the first picture, closed, goes first.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    editor.findChild<QAction*>(QStringLiteral("mnuMap"))->trigger();
+    MapView* view = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        view = view ? view : window->findChild<MapView*>(QStringLiteral("mapView"));
+    }
+    view->window()->resize(720, 560);
+    QApplication::processEvents();
+    // The flagship where the drag of the map's first picture left it.
+    const QStringList korgLine = forces->line(2).split(' ');
+    const MapPoint korg =
+        view->transform().toView({korgLine[3].toDouble(), korgLine[4].toDouble()});
+    const QPoint from(qRound(korg.x), qRound(korg.y));
+    sendMouse(view, QEvent::MouseButtonPress, from);
+    for (int step = 1; step <= 4; ++step) {
+        sendMouse(view, QEvent::MouseMove, from + QPoint(0, -15) * step);
+    }
+    save(view->window(), folder, "map-fleet-move.png");
+    sendMouse(view, QEvent::MouseButtonRelease, from + QPoint(0, -60));
+    view->window()->close();
+    // The Edit menu's picture names the move of the flagship alone.
+    editor.findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
+}
+
 // The editor with its "&Edit" menu open, naming the step the last drag on the map made. The
 // menu is a window of its own, so the screen is taken, not the editor alone.
 void saveEditMenu(frmMain& editor, const QString& folder) {
@@ -143,6 +176,7 @@ int main(int argc, char* argv[]) {
     fillEditor(editor, folder);
     save(&editor, output, "editor.png");
     saveMove(editor, output);
+    saveFleetMove(editor, output);
 
     ScenarioSource spoilt = Patrol;
     spoilt.Forces.push_back("Klingon Dreadnought Korg 5200 800 -");
@@ -173,7 +207,7 @@ int main(int argc, char* argv[]) {
 
     TacticalMap map;
     map.resize(720, 560);
-    map.showLines(control<LineList>(&generator, "Forces")->lines(), 0);
+    map.showLines(control<LineList>(&generator, "Forces")->lines(), {0});
     save(&map, output, "map.png");
     saveEditMenu(editor, output);
     return 0;

@@ -6,6 +6,7 @@
 
 #include "editor/TextChange.h"
 #include "model/ForceChecks.h"
+#include "model/RowRuns.h"
 
 #include <algorithm>
 #include <array>
@@ -22,10 +23,10 @@ enum class ScenarioText { SCE, Summary, Description, Objective };
 inline constexpr std::array AllScenarioTexts = {ScenarioText::SCE, ScenarioText::Summary,
                                                 ScenarioText::Description, ScenarioText::Objective};
 
-// What a step puts back besides texts and lines: the selected force line, whether Edit and
+// What a step puts back besides texts and lines: the selected force lines, whether Edit and
 // Remove Ship are enabled, and the edit index.
 struct ListState {
-    int selectedRow = NoSelection;
+    std::vector<RowRun> selected;
     bool shipButtonsEnabled = false;
     std::string editIndex;
 

@@ -1,5 +1,6 @@
 #include "map/MapEdits.h"
 
+#include "map/GroupEdits.h"
 #include "map/MapTicks.h"
 #include "model/ForceLine.h"
 
@@ -111,6 +112,16 @@ double GridStep(const MapTransform& transform, double width, double height) {
     return std::max(TickStep(std::min(width, height) / transform.scale()), 1.0);
 }
 
+EdgeDrag DragAtEdge(MapPoint cursor, double width, double height) {
+    const auto inside = [](double at, double size) {
+        return size > 2 * EdgeMargin ? std::clamp(at, EdgeMargin, size - EdgeMargin) : size / 2;
+    };
+    EdgeDrag drag{{inside(cursor.x, width), inside(cursor.y, height)}};
+    drag.scrollX = std::clamp(drag.held.x - cursor.x, -EdgeStep, EdgeStep);
+    drag.scrollY = std::clamp(drag.held.y - cursor.y, -EdgeStep, EdgeStep);
+    return drag;
+}
+
 const MapShip* FindShip(const std::vector<MapShip>& ships, int row) {
     const auto found =
         std::lower_bound(ships.begin(), ships.end(), row,
@@ -136,8 +147,18 @@ MapHit GripAt(const std::vector<MapShip>& ships, int selectedRow, const MapTrans
     return row < 0 ? MapHit{} : MapHit{row, MapGrip::Body};
 }
 
-std::string SelectionDescription(std::string_view line) {
-    const std::vector<std::string> pieces = SplitForceLine(line);
+std::string SelectionDescription(std::size_t count, const std::vector<std::string>& lines) {
+    if (count == 0 || (count == 1 && lines.empty())) {
+        return "No ship selected";
+    }
+    if (count > 1) {
+        std::string text = std::to_string(count) + " ships selected";
+        if (const MapShips ships = ShipsForMap(lines); count == 2 && ships.ships.size() == 2) {
+            text += ", " + DistanceAndBearing(ships.ships[0], ships.ships[1]);
+        }
+        return text;
+    }
+    const std::vector<std::string> pieces = SplitForceLine(lines.front());
     return "Selected ship " + ForcePiece(pieces, ForceField::Name) + " at X " +
            ForcePiece(pieces, ForceField::X) + ", Y " + ForcePiece(pieces, ForceField::Y) +
            ", heading " + ForcePiece(pieces, ForceField::Heading);

@@ -54,6 +54,22 @@ long long SteppedValue(double value, int direction, double step, bool snap);
 // The grid step of the view in whole units, at least one.
 double GridStep(const MapTransform& transform, double width, double height);
 
+// A ship dragged towards or past the view's edge stays in sight, `EdgeMargin` pixels inside
+// it, while the view scrolls towards the cursor by how far it is past that, at most `EdgeStep`
+// pixels a time.
+inline constexpr double EdgeMargin = 12;
+inline constexpr double EdgeStep = 30;
+
+struct EdgeDrag {
+    MapPoint held;
+    double scrollX = 0;
+    double scrollY = 0;
+
+    friend bool operator==(const EdgeDrag&, const EdgeDrag&) = default;
+};
+
+EdgeDrag DragAtEdge(MapPoint cursor, double width, double height);
+
 // The ship of a row, or none when the row is not on the map. Ships are in row order.
 const MapShip* FindShip(const std::vector<MapShip>& ships, int row);
 
@@ -72,7 +88,9 @@ MapPoint HandleInView(const MapShip& ship, const MapTransform& transform);
 MapHit GripAt(const std::vector<MapShip>& ships, int selectedRow, const MapTransform& transform,
               MapPoint view, double radius);
 
-// How a screen reader names the selected line: its name, position and heading as written.
-std::string SelectionDescription(std::string_view line);
+// How a screen reader names the `count` selected lines: one by its name, position and heading
+// as written; several by their count, two with their distance and bearing. `lines` holds the
+// selected lines when they are one or two.
+std::string SelectionDescription(std::size_t count, const std::vector<std::string>& lines);
 
 } // namespace forgeline

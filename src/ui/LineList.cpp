@@ -1,5 +1,7 @@
 #include "ui/LineList.h"
 
+#include "model/RowRuns.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
@@ -9,9 +11,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 
 namespace forgeline {
 namespace {
+
+// Beyond this many lines added, the list is put in place whole.
+constexpr qsizetype ManyInserted = 64;
 
 // With uniform item sizes the view sizes every row like one sample row; this makes the sample
 // as wide as the widest line.
@@ -61,8 +67,9 @@ LineList::LineList(QWidget* parent) : QListView(parent), model_(new QStringListM
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (const int row = selectedRow(); row >= 0) {
-            emit lineSelected(row);
+        const QItemSelection selection = selectionModel()->selection();
+        if (selection.size() == 1 && selection.first().height() == 1) {
+            emit lineSelected(selection.first().top());
         }
     });
 }
@@ -111,6 +118,21 @@ void LineList::replace(int row, const QString& line) {
     model_->setData(model_->index(row), line);
 }
 
+void LineList::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
+    if (rows.empty()) {
+        return;
+    }
+    widenFor(lines);
+    {
+        // Thirty thousand ships moved at once are one change to draw, not thirty thousand.
+        const QSignalBlocker quiet(model_);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            model_->setData(model_->index(rows[i]), lines[static_cast<qsizetype>(i)]);
+        }
+    }
+    emit model_->dataChanged(model_->index(rows.front()), model_->index(rows.back()));
+}
+
 void LineList::remove(int row) {
     // The view would select the next line in place of a removed selected one, as if the user
     // had clicked it; no line is selected afterwards instead.
@@ -138,17 +160,19 @@ QStringList LineList::replaceLines(int row, int count, const QStringList& lines)
         return taken;
     }
     QStringList taken = model_->stringList().mid(row, count);
-    if (count == lines.size()) {
-        for (int i = 0; i < count; ++i) {
-            model_->setData(model_->index(row + i), lines[i]);
-        }
+    if (lines.size() - count > ManyInserted) {
+        // The model inserts rows one at a time, each moving those after it.
+        const QStringList before = model_->stringList();
+        model_->setStringList(before.mid(0, row) + lines + before.mid(row + count));
         return taken;
     }
-    model_->removeRows(row, count);
-    model_->insertRows(row, static_cast<int>(lines.size()));
-    for (int i = 0; i < lines.size(); ++i) {
-        model_->setData(model_->index(row + i), lines[i]);
+    if (count != lines.size()) {
+        model_->removeRows(row, count);
+        model_->insertRows(row, static_cast<int>(lines.size()));
     }
+    std::vector<int> rows(static_cast<std::size_t>(lines.size()));
+    std::iota(rows.begin(), rows.end(), row);
+    replaceEach(rows, lines);
     return taken;
 }
 
@@ -172,9 +196,49 @@ void LineList::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
 }
 
+void LineList::setManySelectable(bool many) {
+    setSelectionMode(many ? QAbstractItemView::ExtendedSelection
+                          : QAbstractItemView::SingleSelection);
+}
+
 int LineList::selectedRow() const {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    const std::vector<int> rows = selectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> LineList::selectedRows() const {
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(row);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void LineList::selectRows(const std::vector<int>& rows) {
+    if (rows.size() == 1) {
+        return selectRow(rows.front());
+    }
+    QItemSelection selection;
+    for (const RowRun& run : RunsOf(rows)) {
+        selection.select(model_->index(run.first), model_->index(run.last));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.empty()) {
+        selectionModel()->setCurrentIndex(model_->index(rows.back()),
+                                          QItemSelectionModel::NoUpdate);
+    }
+}
+
+void LineList::showSelectedRows(const std::vector<int>& rows) {
+    const QSignalBlocker quiet(this);
+    selectRows(rows);
+    if (!rows.empty()) {
+        scrollTo(model_->index(rows.front()));
+    }
 }
 
 void LineList::selectRow(int row) {
@@ -187,16 +251,6 @@ void LineList::selectRow(int row) {
         return;
     }
     selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
-}
-
-void LineList::showSelected(int row) {
-    const QSignalBlocker quiet(this);
-    if (row < 0 || row >= count()) {
-        selectionModel()->clear();
-        return;
-    }
-    selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::ClearAndSelect);
-    scrollTo(model_->index(row));
 }
 
 } // namespace forgeline

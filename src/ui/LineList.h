@@ -3,15 +3,17 @@
 #include <QListView>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 class QStringListModel;
 
 namespace forgeline {
 
-// A single-selection list of text lines backed by a model, so tens of thousands of lines show
-// at once. Every line shows whole, never cut with an ellipsis: the rows are as wide as the
-// widest line, with a horizontal scroll bar when that is wider than the list. Selecting a
-// line, by the user or by the program, emits lineSelected.
+// A list of text lines backed by a model, so tens of thousands of lines show at once. Every line
+// shows whole, never cut with an ellipsis: the rows are as wide as the widest line, with a
+// horizontal scroll bar when that is wider than the list. One line is selected at a time unless
+// setManySelectable(true). A selection of one line, by the user or by the program, emits
+// lineSelected.
 class LineList : public QListView {
     Q_OBJECT
 
@@ -27,6 +29,8 @@ class LineList : public QListView {
     void insert(int row, const QString& line);
     // Changes the line in place: its selection stays.
     void replace(int row, const QString& line);
+    // Changes the lines of the ascending rows in place, telling the views once.
+    void replaceEach(const std::vector<int>& rows, const QStringList& lines);
     // Removes the line and leaves no line selected.
     void remove(int row);
     void clear();
@@ -35,14 +39,19 @@ class LineList : public QListView {
     // gives back the lines taken out.
     QStringList replaceLines(int row, int count, const QStringList& lines);
 
-    // The selected row, or -1.
+    void setManySelectable(bool many);
+    // The first selected row, or -1.
     int selectedRow() const;
+    // Every selected row, ascending.
+    std::vector<int> selectedRows() const;
+    // Selects these rows (ascending) alone, as the user would; none for an empty list.
+    void selectRows(const std::vector<int>& rows);
+    // Selects the rows as a step of the history left them, without emitting lineSelected: the
+    // entry fields keep what they hold.
+    void showSelectedRows(const std::vector<int>& rows);
     // Selects the row (-1 selects none); emits lineSelected also when the row was already
     // selected, as a click on it would.
     void selectRow(int row);
-    // Selects the row (-1 selects none) as a step of the history left it, without emitting
-    // lineSelected: the entry fields keep what they hold.
-    void showSelected(int row);
 
     // The width of the widest line in the list's font, in pixels.
     int widestLine() const;

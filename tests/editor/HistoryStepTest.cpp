@@ -36,7 +36,8 @@ struct FakeScreen final : ScenarioScreen<Lines> {
         for (const std::string& line : all) {
             joined += line + ';';
         }
-        return joined + std::to_string(state.selectedRow) +
+        return joined +
+               std::to_string(state.selected.empty() ? NoSelection : state.selected.front().first) +
                (state.shipButtonsEnabled ? "on" : "off") + state.editIndex;
     }
 };
@@ -94,14 +95,14 @@ TEST(HistoryStep, UndoAndRedoPutBackTextsLinesAndSelection) {
         {"edit",
          [](FakeScreen& s) {
              s.all[1] = "B";
-             s.state = {NoSelection, false, "1"};
+             s.state = {{}, false, "1"};
          },
          1,
          {"b"}},
         {"remove",
          [](FakeScreen& s) {
              s.all.erase(s.all.begin());
-             s.state = {NoSelection, false, "1"};
+             s.state = {{}, false, "1"};
          },
          0,
          {"a"}},
@@ -118,7 +119,7 @@ TEST(HistoryStep, UndoAndRedoPutBackTextsLinesAndSelection) {
         FakeScreen screen;
         screen.texts = {"Title", "", "Desc", ""};
         screen.all = {"a", "b", "c"};
-        screen.state = {1, true, "1"};
+        screen.state = {{{1, 1}}, true, "1"};
         const std::string before = screen.shown();
         const auto snapshot = Snapshot<Lines>(screen);
         row.command(screen);
@@ -162,7 +163,7 @@ TEST(HistoryStep, StepsWithOneMergeKeyBecomeOne) {
     HistoryStep<Lines> grown = StepSince(snapshot, screen, 9);
     snapshot = Snapshot<Lines>(screen);
     screen.all = {"a", "x", "y", "c"};
-    screen.state = {2, true, "2"};
+    screen.state = {{{2, 2}}, true, "2"};
     const std::string last = screen.shown();
     EXPECT_TRUE(Absorb(grown, StepSince(snapshot, screen, 9), screen));
     Undo(grown, screen);

@@ -69,18 +69,22 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     // A drag on a ship moves it in whole units; the other fields and lines stay as they were.
     const QPoint korg = viewPointOf(view, 1500, -200.5);
     QTest::mousePress(view, Qt::LeftButton, {}, korg);
-    QTest::mouseMove(view, korg + QPoint(30, -20));
-    const QString moved = korgAt(QString::number(std::lround(1500 + 30 / scale)),
+    QTest::mouseMove(view, korg + QPoint(-30, -20));
+    const QString moved = korgAt(QString::number(std::lround(1500 - 30 / scale)),
                                  QString::number(std::lround(-200.5 + 20 / scale)));
     QCOMPARE(forces->line(1), moved);
-    QTest::mouseMove(view, korg + QPoint(35, -25));
-    QTest::mouseMove(view, korg + QPoint(30, -20));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, korg + QPoint(30, -20));
+    QTest::mouseMove(view, korg + QPoint(-35, -25));
+    QTest::mouseMove(view, korg + QPoint(-30, -20));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, korg + QPoint(-30, -20));
     QCOMPARE(forces->lines(), QStringList({Hornet, moved}));
     QCOMPARE(undo->text(), QStringLiteral("&Undo Move Ship"));
-    undo->trigger();
+    // Ctrl+Z and Ctrl+Y act on the editor's history while the map has the focus.
+    QVERIFY(QTest::qWaitForWindowActive(map));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(forces->lines(), QStringList({Hornet, Korg}));
-    redo->trigger();
+    QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(forces->lines(), QStringList({Hornet, moved}));
 
     // A drag on empty space pans and changes no line.
     const MapPoint origin = view->transform().origin();
@@ -100,9 +104,9 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     redo->trigger();
 
     // Shift+drag on a ship turns it; snapping puts a move on the grid.
-    const QPoint korgNow = viewPointOf(view, 1500 + 30 / scale, -200.5 + 20 / scale);
-    drag(view, korgNow, korgNow + QPoint(-30, -29), Qt::ShiftModifier);
-    QCOMPARE(forces->line(1), korgAt(moved.section(' ', 3, 3), moved.section(' ', 4, 4), "314"));
+    const QPoint korgNow = viewPointOf(view, 1500 - 30 / scale, -200.5 + 20 / scale);
+    drag(view, korgNow, korgNow + QPoint(-100, -100), Qt::ShiftModifier);
+    QCOMPARE(forces->line(1), korgAt(moved.section(' ', 3, 3), moved.section(' ', 4, 4), "315"));
     snap->click();
     const double step = GridStep(view->transform(), view->width(), view->height());
     drag(view, hornet, hornet + QPoint(qRound(step * scale * 1.3), 0));
@@ -119,15 +123,28 @@ void MapEditingTest::shipsMoveAndTurnOnTheEditorsMap() {
     QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
     QTest::keyClick(view, Qt::Key_BracketRight);
     QCOMPARE(forces->line(1), korgAt(QString::number(qint64(x + 2 * step)),
-                                     QString::number(start.section(' ', 4, 4).toInt() + 1), "329"));
+                                     QString::number(start.section(' ', 4, 4).toInt() + 1), "330"));
     QVERIFY(view->accessibleDescription().startsWith(
         "Selected ship Korg at X " + forces->line(1).section(' ', 3, 3) + ", Y " +
-        forces->line(1).section(' ', 4, 4) + ", heading 329. "));
+        forces->line(1).section(' ', 4, 4) + ", heading 330. "));
     // The run of moves is one step, the turn after it another.
     undo->trigger();
-    QCOMPARE(forces->line(1).section(' ', 5, 5), QStringLiteral("314"));
+    QCOMPARE(forces->line(1).section(' ', 5, 5), QStringLiteral("315"));
     undo->trigger();
     QCOMPARE(forces->line(1), start);
+
+    // A ship dragged past the view's edge becomes the selected one, stays in sight, and the
+    // view scrolls after it.
+    const QPoint hornetNow = viewPointOf(view, forces->line(0).section(' ', 3, 3).toDouble(), 0);
+    const double rightEdge = view->transform().toWorld({double(view->width()), 0}).x;
+    QTest::mousePress(view, Qt::LeftButton, {}, hornetNow);
+    QTest::mouseMove(view, hornetNow + QPoint(10, 0));
+    QTest::mouseMove(view, QPoint(view->width() + 200, hornetNow.y()));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(view->width() + 200, hornetNow.y()));
+    QCOMPARE(forces->selectedRow(), 0);
+    const double shipX = forces->line(0).section(' ', 3, 3).toDouble();
+    QVERIFY(shipX > rightEdge);
+    QVERIFY(view->rect().contains(viewPointOf(view, shipX, 0)));
 }
 
 QTEST_MAIN(MapEditingTest)

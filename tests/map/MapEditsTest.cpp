@@ -65,6 +65,17 @@ TEST(MapEdits, DragsAndStepsInWholeUnitsOrOntoTheGrid) {
     }
     EXPECT_EQ(GridStep(MapTransform(1000, {0, 0}), 800, 600), 1);
     EXPECT_EQ(GridStep(MapTransform(0.1, {0, 0}), 800, 600), 1000);
+
+    // Past an edge the ship stays in sight and the view scrolls towards the cursor.
+    const std::tuple<MapPoint, EdgeDrag> edges[] = {
+        {{400, 300}, {{400, 300}, 0, 0}},   {{795, 300}, {{788, 300}, -7, 0}},
+        {{900, -50}, {{788, 12}, -30, 30}}, {{5, 650}, {{12, 588}, 7, -30}},
+        {{12, 588}, {{12, 588}, 0, 0}},
+    };
+    for (const auto& [cursor, expected] : edges) {
+        EXPECT_EQ(DragAtEdge(cursor, 800, 600), expected) << cursor.x << " " << cursor.y;
+    }
+    EXPECT_EQ(DragAtEdge({-5, 30}, 20, 600).held, (MapPoint{10, 30}));
 }
 
 TEST(MapEdits, GripsTheSelectedHandleBeforeAnyMarker) {
@@ -83,8 +94,20 @@ TEST(MapEdits, GripsTheSelectedHandleBeforeAnyMarker) {
         EXPECT_EQ(hit.grip, grip) << selected << " " << at.x;
     }
     EXPECT_EQ(FindShip(ships, 3), nullptr);
-    EXPECT_EQ(SelectionDescription("Klingon BC Korg 1500 -200 270 3 <internal> ()"),
-              "Selected ship Korg at X 1500, Y -200, heading 270");
+    const std::tuple<std::size_t, std::vector<std::string>, std::string> selections[] = {
+        {1,
+         {"Klingon BC Korg 1500 -200 270 3 <internal> ()"},
+         "Selected ship Korg at X 1500, Y -200, heading 270"},
+        {2,
+         {"A B C 0 0 0 1 <internal> ()", "A B D 0 -7 0 1 <internal> ()"},
+         "2 ships selected, Distance 7, bearing 180"},
+        {2, {"A B C 0 0 0 1 <internal> ()", "A B D x 0 0 1 <internal> ()"}, "2 ships selected"},
+        {30000, {}, "30000 ships selected"},
+        {0, {}, "No ship selected"},
+    };
+    for (const auto& [count, lines, text] : selections) {
+        EXPECT_EQ(SelectionDescription(count, lines), text);
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "ui/LineList.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -82,6 +83,8 @@ void MapFollowsEditorTest::mapFollowsTheFormInFront() {
                                   QStringLiteral("Orion Raider Axe 0 600 45 1 <internal> ()")};
     proposal->appendAll(proposed);
     QCOMPARE(note->text(), QStringLiteral("1 ship not shown"));
+    // Nothing on the generator's map can be moved, so there is nothing to snap.
+    QVERIFY(map->findChild<QCheckBox*>(QStringLiteral("snapToGrid"))->isHidden());
 
     // The ship selected in its list, not the editor's, is the one the map names.
     proposal->selectRow(0);

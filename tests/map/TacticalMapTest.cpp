@@ -45,7 +45,7 @@ void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
     };
 
     // The Orion ship is the fourth line although only the third ship on the map.
-    map.showLines(fleet, 1);
+    map.showLines(fleet, {1});
     QCOMPARE(note->text(), QStringLiteral("1 ship not shown"));
     QCOMPARE(view->transform().scale(), fittedScale(fleet));
     QCOMPARE(click(pointOf(-800, 600)), 3);
@@ -56,7 +56,7 @@ void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
     QWheelEvent wheel(korg, view->mapToGlobal(korg), {}, {0, 240}, Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(view, &wheel);
-    map.setSelectedRow(3);
+    map.setSelection({3});
     QCOMPARE(view->transform().scale(), fittedScale(fleet) * 1.25 * 1.25);
     QCOMPARE(click(korg), 1);
 
@@ -70,7 +70,7 @@ void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
     QCOMPARE(view->transform().origin(), (MapPoint{before.x + 40, before.y - 20}));
 
     // Lines shown anew refit, and a full list leaves no note.
-    map.showLines(fleet.mid(0, 2), -1);
+    map.showLines(fleet.mid(0, 2), {});
     QCOMPARE(note->text(), QString());
     QCOMPARE(view->transform().scale(), fittedScale(fleet.mid(0, 2)));
     QCOMPARE(click(pointOf(0, 0)), 0);

@@ -173,12 +173,12 @@ QStringList EditorHistory::replaceLines(std::size_t row, std::size_t count, QStr
 }
 
 ListState EditorHistory::listState() const {
-    return {controls_.Forces->selectedRow(), controls_.RemShip->isEnabled(),
+    return {RunsOf(controls_.Forces->selectedRows()), controls_.RemShip->isEnabled(),
             ToCore(controls_.EditShip->property("Tag").toString())};
 }
 
 void EditorHistory::showListState(const ListState& state) {
-    controls_.Forces->showSelected(state.selectedRow);
+    controls_.Forces->showSelectedRows(RowsOf(state.selected));
     controls_.RemShip->setEnabled(state.shipButtonsEnabled);
     controls_.EditShip->setEnabled(state.shipButtonsEnabled);
     controls_.EditShip->setProperty("Tag", FromCore(state.editIndex));

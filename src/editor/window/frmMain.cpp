@@ -35,6 +35,7 @@ frmMain::frmMain(Services services, QWidget* parent)
     SizeClientInTwips(client, 8430, 3975);
 
     buildControls(client);
+    Forces->setManySelectable(true);
     history_ = new EditorHistory(
         {SCE, Summary, Description, Objective, Forces, EditShip, RemShip},
         [this] { refreshShipCount(); }, this);
@@ -64,9 +65,7 @@ void frmMain::connectHandlers() {
     connect(Forces, &LineList::lineSelected, this, &frmMain::frmMain_Forces_Click);
     connect(Forces->model(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex& last) {
-                for (int row = first.row(); row <= last.row(); ++row) {
-                    showLoadedLine(row);
-                }
+                showLoadedLine(first.row(), last.row());
             });
     connect(Nation, &QComboBox::currentIndexChanged, this, [this](int position) {
         if (position != NoSelection) {
@@ -134,6 +133,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // A focused text box claims some key sequences for itself (Ctrl+A selects all, Ctrl+Z undoes
     // its own typing); the menu's shortcuts go to the menu wherever the focus stands. A key of a
     // disabled item (Undo with nothing to undo) reaches no box either.
+    if (watched == Forces && forcesKey(event)) {
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : findChildren<QAction*>()) {

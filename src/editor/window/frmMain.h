@@ -4,7 +4,7 @@
 #include "editor/EditorRules.h"
 #include "editor/ShipEditing.h"
 #include "files/ScenarioSource.h"
-#include "map/MapEdits.h"
+#include "map/GroupEdits.h"
 #include "ui/Services.h"
 
 #include <QMainWindow>
@@ -65,7 +65,7 @@ class frmMain : public QMainWindow {
     void frmMain_mnuLoad_Click();
     void frmMain_mnuRandom_Click();
     void frmMain_mnuMap_Click();
-    void frmMain_Map_ShipChanged(int row, const forgeline::ShipChange& change, int gesture);
+    void frmMain_Map_ShipsChanged(const std::vector<forgeline::ShipEdit>& edits, int gesture);
     void frmMain_mnuCheck_Click();
     void frmMain_mnuHistory_Click();
     void frmMain_mnuRecent_Click(const std::string& path);
@@ -101,9 +101,18 @@ class frmMain : public QMainWindow {
     // The scenario on screen is now the one in a file.
     void scenarioInFile();
     void showScenario(const ScenarioSource& source);
-    // A line changed in place (moved on the map, or such a move undone) shows its position and
-    // heading in the entry fields when it is the line loaded there.
-    void showLoadedLine(int row);
+    // Lines changed in place (moved on the map, or such a move undone) show their position and
+    // heading in the entry fields when the line loaded there is among them.
+    void showLoadedLine(int first, int last);
+    // The clipboard's keys, Ctrl+D, Delete and Ctrl+A in `Forces`; whether the event is taken.
+    bool forcesKey(QEvent* event);
+    void runFleetCommand(const FleetRequest& request);
+    void copySelection();
+    // Removes the selected lines as one step named `name`.
+    void removeSelection(const QString& name);
+    // Inserts the lines after the last selected one (at the end when none), names taken given a
+    // free number, as one step named `name`; they become the selection.
+    void insertLines(std::vector<std::string> lines, const QString& name);
 
     Services services_;
 

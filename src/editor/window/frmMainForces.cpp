@@ -42,13 +42,7 @@ void frmMain::frmMain_EditShip_Click() {
 }
 
 void frmMain::frmMain_RemShip_Click() {
-    history_->record(QStringLiteral("Remove Ship"), [this] {
-        if (const int selected = Forces->selectedRow(); selected != NoSelection) {
-            Forces->remove(selected);
-        }
-        setShipButtonsEnabled(false);
-        refreshShipCount();
-    });
+    removeSelection(QStringLiteral("Remove Ship"));
 }
 
 void frmMain::frmMain_reset_Click() {

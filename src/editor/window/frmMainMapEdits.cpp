@@ -11,13 +11,23 @@
 
 namespace forgeline {
 
-void frmMain::frmMain_Map_ShipChanged(int row, const ShipChange& change, int gesture) {
-    if (row < 0 || row >= Forces->count()) {
-        return;
+void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int gesture) {
+    std::vector<int> rows;
+    QStringList lines;
+    bool turned = false;
+    for (const ShipEdit& edit : edits) {
+        if (edit.row < 0 || edit.row >= Forces->count()) {
+            continue;
+        }
+        const QString before = Forces->line(edit.row);
+        const std::optional<std::string> after = WithShipChange(ToCore(before), edit.change);
+        if (after && FromCore(*after) != before) {
+            rows.push_back(edit.row);
+            lines.push_back(FromCore(*after));
+            turned = turned || edit.change.heading;
+        }
     }
-    const QString before = Forces->line(row);
-    const std::optional<std::string> after = WithShipChange(ToCore(before), change);
-    if (!after || FromCore(*after) == before) {
+    if (rows.empty()) {
         return;
     }
     // One drag, or one run of key presses, is one step.
@@ -25,14 +35,19 @@ void frmMain::frmMain_Map_ShipChanged(int row, const ShipChange& change, int ges
         mapGesture_ = gesture;
         mapMergeKey_ = history_->newMergeKey();
     }
-    const QString name = change.heading ? QStringLiteral("Turn Ship") : QStringLiteral("Move Ship");
+    const bool many = edits.size() > 1;
+    const QString name = turned
+                             ? (many ? QStringLiteral("Turn Ships") : QStringLiteral("Turn Ship"))
+                             : (many ? QStringLiteral("Move Ships") : QStringLiteral("Move Ship"));
     history_->record(
-        name, [this, row, &after] { Forces->replace(row, FromCore(*after)); }, mapMergeKey_);
+        name, [this, &rows, &lines] { Forces->replaceEach(rows, lines); }, mapMergeKey_);
 }
 
-void frmMain::showLoadedLine(int row) {
+void frmMain::showLoadedLine(int first, int last) {
     // Edit Ship would otherwise write the old position back.
-    if (!EditShip->isEnabled() || EditShip->property("Tag").toString() != QString::number(row)) {
+    bool loaded = false;
+    const int row = EditShip->property("Tag").toString().toInt(&loaded);
+    if (!EditShip->isEnabled() || !loaded || row < first || row > last) {
         return;
     }
     const ForceEntry entry = ForceEntryFromLine(ToCore(Forces->line(row)));

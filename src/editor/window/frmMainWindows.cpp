@@ -7,6 +7,7 @@
 #include "random/window/frmRandom.h"
 #include "ui/LineList.h"
 
+#include <QAction>
 #include <QStyle>
 #include <QUndoView>
 
@@ -41,7 +42,11 @@ void frmMain::frmMain_mnuMap_Click() {
         map_ = new TacticalMap();
         map_->setAttribute(Qt::WA_DeleteOnClose);
         new MapFollower(map_, Forces);
-        connect(map_, &TacticalMap::shipChanged, this, &frmMain::frmMain_Map_ShipChanged);
+        connect(map_, &TacticalMap::shipsChanged, this, &frmMain::frmMain_Map_ShipsChanged);
+        connect(map_, &TacticalMap::commandRequested, this, &frmMain::runFleetCommand);
+        // Undo and Redo act on the editor's history while the map has the focus too.
+        map_->addActions({findChild<QAction*>(QStringLiteral("mnuUndo")),
+                          findChild<QAction*>(QStringLiteral("mnuRedo"))});
     }
     bringToFront(map_);
 }

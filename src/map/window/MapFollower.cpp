@@ -18,6 +18,7 @@ MapFollower::MapFollower(TacticalMap* map, LineList* editorForces)
     : QObject(map), map_(map), editorForces_(editorForces) {
     connect(qApp, &QApplication::focusChanged, this, &MapFollower::followActiveWindow);
     connect(map, &TacticalMap::lineClicked, this, &MapFollower::selectInEditor);
+    connect(map, &TacticalMap::linesPicked, this, &MapFollower::pickInEditor);
     follow(editorForces);
 }
 
@@ -57,7 +58,7 @@ void MapFollower::follow(LineList* forces) {
     connections_.push_back(
         connect(forces->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
             if (map_ && followed_) {
-                map_->setSelectedRow(followed_->selectedRow());
+                map_->setSelection(followed_->selectedRows());
             }
         }));
     // A browser or generator that closes hands the map back to the editor.
@@ -72,7 +73,7 @@ void MapFollower::follow(LineList* forces) {
 
 void MapFollower::redraw() {
     if (map_ && followed_) {
-        map_->showLines(followed_->lines(), followed_->selectedRow());
+        map_->showLines(followed_->lines(), followed_->selectedRows());
     }
 }
 
@@ -81,7 +82,7 @@ void MapFollower::redrawRows(int first, int last) {
         return;
     }
     if (last - first >= ManyRows) {
-        return redraw();
+        return map_->refreshLines(followed_->lines());
     }
     for (int row = first; row <= last; ++row) {
         map_->showLine(row, followed_->line(row));
@@ -94,6 +95,12 @@ void MapFollower::selectInEditor(int row) {
     }
     editorForces_->selectRow(row);
     editorForces_->scrollTo(editorForces_->model()->index(row, 0));
+}
+
+void MapFollower::pickInEditor(const std::vector<int>& rows) {
+    if (followed_ == editorForces_ && editorForces_) {
+        editorForces_->selectRows(rows);
+    }
 }
 
 } // namespace forgeline

@@ -25,6 +25,7 @@ class MapFollower : public QObject {
     void redraw();
     void redrawRows(int first, int last);
     void selectInEditor(int row);
+    void pickInEditor(const std::vector<int>& rows);
 
     QPointer<TacticalMap> map_;
     QPointer<LineList> editorForces_;

@@ -1,10 +1,12 @@
 #include "map/window/MapView.h"
 
 #include "map/MapTicks.h"
+#include "map/window/FleetKeys.h"
 #include "map/window/MarkerStyle.h"
 #include "ui/Text.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,8 @@ constexpr double WheelStep = 1.25;
 constexpr qreal HandleRadius = 4;
 // Pixels the view moves for a panning key.
 constexpr double PanStep = 40;
+// Milliseconds between the scroll steps of a ship held at the view's edge.
+constexpr int EdgeScrollInterval = 30;
 // Beyond this many ships in view the antialiasing costs more than it shows.
 constexpr std::size_t SmoothShipLimit = 2000;
 
@@ -57,13 +61,24 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 150);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    edgeScroll_.setInterval(EdgeScrollInterval);
+    connect(&edgeScroll_, &QTimer::timeout, this, [this] {
+        if (pressed_ && dragging_) {
+            dragTo(lastAt_);
+        }
+    });
 }
 
-void MapView::setShips(std::vector<MapShip> ships, int selectedRow) {
+void MapView::setShips(std::vector<MapShip> ships, std::vector<int> selection) {
     ships_ = std::move(ships);
-    selectedRow_ = selectedRow;
+    selection_ = std::move(selection);
     userMoved_ = false;
     fit();
+    changed();
+}
+
+void MapView::replaceShips(std::vector<MapShip> ships) {
+    ships_ = std::move(ships);
     changed();
 }
 
@@ -90,12 +105,30 @@ bool MapView::placeShip(int row, std::optional<MapShip> ship) {
     return wasShown;
 }
 
-void MapView::setSelectedRow(int row) {
-    if (row != selectedRow_) {
+void MapView::setSelection(std::vector<int> rows) {
+    if (rows != selection_) {
         keyRun_ = KeyRun::None;
     }
-    selectedRow_ = row;
+    selection_ = std::move(rows);
     changed();
+}
+
+bool MapView::isSelected(int row) const {
+    return std::binary_search(selection_.begin(), selection_.end(), row);
+}
+
+int MapView::soleSelected() const {
+    return selection_.size() == 1 ? selection_.front() : NoRow;
+}
+
+std::vector<MapShip> MapView::selectedShips() const {
+    std::vector<MapShip> ships;
+    for (const int row : selection_) {
+        if (const MapShip* ship = FindShip(ships_, row)) {
+            ships.push_back(*ship);
+        }
+    }
+    return ships;
 }
 
 void MapView::setEditable(bool editable) {
@@ -104,7 +137,11 @@ void MapView::setEditable(bool editable) {
 }
 
 void MapView::fit() {
-    transform_ = FitView(FitArea(ships_), width(), height());
+    fitTo(ships_);
+}
+
+void MapView::fitTo(const std::vector<MapShip>& ships) {
+    transform_ = FitView(FitArea(ships), width(), height());
 }
 
 void MapView::resizeEvent(QResizeEvent* event) {
@@ -121,7 +158,8 @@ void MapView::changed() {
 }
 
 int MapView::movingRow() const {
-    return pressed_ && dragging_ && grip_.grip != MapGrip::None ? grip_.row : NoRow;
+    return pressed_ && dragging_ && grip_.grip != MapGrip::None && group_.size() <= 1 ? grip_.row
+                                                                                      : NoRow;
 }
 
 void MapView::paintEvent(QPaintEvent*) {
@@ -130,6 +168,12 @@ void MapView::paintEvent(QPaintEvent*) {
     if (moving == NoRow) {
         still_ = QPixmap();
         paintScene(painter, NoRow);
+        paintMeasure(painter);
+        if (picking_ && dragging_) {
+            painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(pressedAt_, lastAt_).normalized());
+        }
         return;
     }
     if (still_.isNull()) {
@@ -143,6 +187,23 @@ void MapView::paintEvent(QPaintEvent*) {
         painter.setRenderHint(QPainter::Antialiasing);
         paintShip(painter, *ship, toQt(transform_.toView({ship->x, ship->y})), namesShown_);
     }
+    paintMeasure(painter);
+}
+
+void MapView::paintMeasure(QPainter& painter) const {
+    if (selection_.size() != 2) {
+        return;
+    }
+    const MapShip* from = FindShip(ships_, selection_[0]);
+    const MapShip* to = FindShip(ships_, selection_[1]);
+    if (from == nullptr || to == nullptr) {
+        return;
+    }
+    const QPointF start = toQt(transform_.toView({from->x, from->y}));
+    const QPointF end = toQt(transform_.toView({to->x, to->y}));
+    painter.setPen(QPen(ArrowColour, 1, Qt::DashLine));
+    painter.drawLine(start, end);
+    painter.drawText((start + end) / 2 + NameOffset, FromCore(DistanceAndBearing(*from, *to)));
 }
 
 void MapView::paintScene(QPainter& painter, int skipRow) const {
@@ -202,22 +263,30 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
     painter.drawLines(arrows.data(), static_cast<int>(arrows.size()));
 
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const std::pair<const MapShip*, QPointF>* selected = nullptr;
+    std::vector<const std::pair<const MapShip*, QPointF>*> selected;
     for (const auto& placed : inView) {
         const MapShip& ship = *placed.first;
         if (ship.row == skipRow) {
             continue;
         }
-        if (ship.row == selectedRow_) {
-            selected = &placed;
+        if (isSelected(ship.row)) {
+            selected.push_back(&placed);
             continue;
         }
         painter.drawPixmap(placed.second - QPointF(SpriteHalf, SpriteHalf),
                            MarkerSprite(ship.nation, ship.player, ratio));
     }
     // On top of the crowd, so the selection shows however dense the map.
-    if (selected != nullptr) {
-        paintShip(painter, *selected->first, selected->second, false);
+    for (const auto* placed : selected) {
+        if (smooth) {
+            paintShip(painter, *placed->first, placed->second, false);
+            continue;
+        }
+        // In a crowd the arrow is drawn already; the ring and the marker go over it.
+        painter.drawPixmap(placed->second - QPointF(SelectionRadius + 2, SelectionRadius + 2),
+                           SelectionSprite(ratio));
+        painter.drawPixmap(placed->second - QPointF(SpriteHalf, SpriteHalf),
+                           MarkerSprite(placed->first->nation, placed->first->player, ratio));
     }
     if (namesShown_) {
         painter.setPen(Qt::black);
@@ -237,8 +306,9 @@ void MapView::drawName(QPainter& painter, QPointF at, const std::string& name) c
 }
 
 void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const {
-    if (ship.row == selectedRow_) {
-        DrawSelection(painter, at);
+    if (isSelected(ship.row)) {
+        painter.drawPixmap(at - QPointF(SelectionRadius + 2, SelectionRadius + 2),
+                           SelectionSprite(painter.device()->devicePixelRatioF()));
     }
     std::vector<QLineF> arrow;
     addArrow(arrow, at, ship.heading, true);
@@ -247,7 +317,7 @@ void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool
     painter.drawPixmap(
         at - QPointF(SpriteHalf, SpriteHalf),
         MarkerSprite(ship.nation, ship.player, painter.device()->devicePixelRatioF()));
-    if (ship.row == selectedRow_ && editable_) {
+    if (ship.row == soleSelected() && editable_) {
         const MapPoint tip = HandleInView(ship, transform_);
         painter.setPen(QPen(Qt::black, 1.5));
         painter.setBrush(Qt::white);
@@ -274,19 +344,40 @@ void MapView::mousePressEvent(QMouseEvent* event) {
     pressed_ = true;
     dragging_ = false;
     pressedAt_ = lastAt_ = event->position().toPoint();
+    pressedWorld_ = transform_.toWorld(fromQt(pressedAt_));
     grip_ = {};
+    group_.clear();
+    picking_ = false;
     keyRun_ = KeyRun::None;
     ++gesture_;
     if (!editable_) {
         return;
     }
-    grip_ = GripAt(ships_, selectedRow_, transform_, fromQt(pressedAt_), ClickRadius);
-    if (const MapShip* ship = FindShip(ships_, grip_.row)) {
-        gripped_ = *ship;
-        if (event->modifiers() & Qt::ShiftModifier) {
-            grip_.grip = MapGrip::Handle;
-        }
+    grip_ = GripAt(ships_, soleSelected(), transform_, fromQt(pressedAt_), ClickRadius);
+    const MapShip* ship = FindShip(ships_, grip_.row);
+    if (ship == nullptr) {
+        picking_ = event->modifiers() & Qt::ShiftModifier;
+        return;
     }
+    if (event->modifiers() & Qt::ControlModifier) {
+        std::vector<int> rows = selection_;
+        const auto at = std::lower_bound(rows.begin(), rows.end(), ship->row);
+        if (at != rows.end() && *at == ship->row) {
+            rows.erase(at);
+        } else {
+            rows.insert(at, ship->row);
+        }
+        pressed_ = false;
+        grip_ = {};
+        emit selectionPicked(rows);
+        return;
+    }
+    gripped_ = *ship;
+    if (event->modifiers() & Qt::ShiftModifier) {
+        grip_.grip = MapGrip::Handle;
+    }
+    group_ = grip_.grip == MapGrip::Body && isSelected(ship->row) ? selectedShips()
+                                                                  : std::vector<MapShip>{*ship};
 }
 
 void MapView::mouseMoveEvent(QMouseEvent* event) {
@@ -295,6 +386,10 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
         (!dragging_ && (at - pressedAt_).manhattanLength() < QApplication::startDragDistance())) {
         return;
     }
+    if (!dragging_ && grip_.grip != MapGrip::None && !isSelected(grip_.row)) {
+        // The ship taken hold of is the one the keys and the list then speak of.
+        emit shipClicked(grip_.row);
+    }
     dragging_ = true;
     dragTo(at);
 }
@@ -302,22 +397,39 @@ void MapView::mouseMoveEvent(QMouseEvent* event) {
 void MapView::dragTo(QPoint at) {
     switch (grip_.grip) {
     case MapGrip::None:
+        if (picking_) {
+            lastAt_ = at;
+            update();
+            break;
+        }
         transform_.pan(at.x() - lastAt_.x(), at.y() - lastAt_.y());
         lastAt_ = at;
         userMoved_ = true;
         changed();
         break;
     case MapGrip::Body: {
+        lastAt_ = at;
+        const EdgeDrag edge = DragAtEdge(fromQt(at), width(), height());
+        if (edge.scrollX != 0 || edge.scrollY != 0) {
+            transform_.pan(edge.scrollX, edge.scrollY);
+            userMoved_ = true;
+            changed();
+            edgeScroll_.start();
+        } else {
+            edgeScroll_.stop();
+        }
         const double step = snap_ ? GridStep(transform_, width(), height()) : 0;
-        const MapPoint from = transform_.toWorld(fromQt(pressedAt_));
-        const MapPoint to = transform_.toWorld(fromQt(at));
-        emit shipChanged(grip_.row, DraggedPosition(gripped_, from, to, step), gesture_);
+        const ShipChange grabbed =
+            DraggedPosition(gripped_, pressedWorld_, transform_.toWorld(edge.held), step);
+        emit shipsChanged(
+            MovedGroup(group_, double(*grabbed.x) - gripped_.x, double(*grabbed.y) - gripped_.y),
+            gesture_);
         break;
     }
     case MapGrip::Handle:
         if (const auto heading =
                 DraggedHeading(transform_.toView({gripped_.x, gripped_.y}), fromQt(at), snap_)) {
-            emit shipChanged(grip_.row, {std::nullopt, std::nullopt, *heading}, gesture_);
+            emit shipsChanged({{grip_.row, {std::nullopt, std::nullopt, *heading}}}, gesture_);
         }
         break;
     }
@@ -328,9 +440,15 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         return QWidget::mouseReleaseEvent(event);
     }
     pressed_ = false;
+    edgeScroll_.stop();
     // Whatever follows is a new step.
     ++gesture_;
     if (dragging_) {
+        if (picking_) {
+            picking_ = false;
+            emit selectionPicked(
+                RowsInRectangle(ships_, transform_, fromQt(pressedAt_), fromQt(lastAt_)));
+        }
         changed();
         return;
     }
@@ -342,39 +460,86 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MapView::keyPressEvent(QKeyEvent* event) {
-    if (!editByKey(event) && !viewByKey(event)) {
+    if (!commandByKey(event) && !editByKey(event) && !viewByKey(event)) {
         QWidget::keyPressEvent(event);
     }
 }
 
-bool MapView::editByKey(const QKeyEvent* event) {
-    const MapShip* ship = FindShip(ships_, selectedRow_);
+bool MapView::commandByKey(const QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!editable_ || ship == nullptr || (modifiers & ~Qt::ShiftModifier)) {
+    if (event->key() == Qt::Key_Home && (modifiers & ~Qt::ShiftModifier) == 0) {
+        const std::vector<MapShip> selected = selectedShips();
+        if (modifiers == Qt::NoModifier || !selected.empty()) {
+            fitTo(modifiers == Qt::NoModifier ? ships_ : selected);
+            userMoved_ = modifiers != Qt::NoModifier;
+            changed();
+        }
+        return true;
+    }
+    if (!editable_) {
+        return false;
+    }
+    const std::optional<FleetCommand> command = FleetCommandOfKey(event);
+    if (!command) {
+        return false;
+    }
+    FleetRequest request{*command, std::nullopt, GridStep(transform_, width(), height())};
+    if (const QPoint cursor = mapFromGlobal(QCursor::pos()); rect().contains(cursor)) {
+        request.cursor = transform_.toWorld(fromQt(cursor));
+    }
+    emit commandRequested(request);
+    return true;
+}
+
+bool MapView::editByKey(const QKeyEvent* event) {
+    const std::vector<MapShip> group = selectedShips();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!editable_ || group.empty() || (modifiers & ~Qt::ShiftModifier)) {
         return false;
     }
     const bool unit = modifiers & Qt::ShiftModifier;
     const double step = unit ? 1 : GridStep(transform_, width(), height());
     const bool snap = snap_ && !unit;
+    std::vector<ShipEdit> edits;
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right: {
         const int direction = event->key() == Qt::Key_Right ? 1 : -1;
-        emitChange(ship->row, {SteppedValue(ship->x, direction, step, snap), {}, {}}, KeyRun::Move);
+        for (const MapShip& ship : group) {
+            edits.push_back({ship.row, {SteppedValue(ship.x, direction, step, snap), {}, {}}});
+        }
+        emitChanges(edits, KeyRun::Move);
         return true;
     }
     case Qt::Key_Up:
     case Qt::Key_Down: {
         // World +Y is up on the screen.
         const int direction = event->key() == Qt::Key_Up ? 1 : -1;
-        emitChange(ship->row, {{}, SteppedValue(ship->y, direction, step, snap), {}}, KeyRun::Move);
+        for (const MapShip& ship : group) {
+            edits.push_back({ship.row, {{}, SteppedValue(ship.y, direction, step, snap), {}}});
+        }
+        emitChanges(edits, KeyRun::Move);
         return true;
     }
+    // Shift+"[" and Shift+"]" turn the group about its centre; keyboards report them as braces.
+    case Qt::Key_BraceLeft:
+    case Qt::Key_BraceRight:
+        emitChanges(
+            TurnedAboutCentre(group, event->key() == Qt::Key_BraceRight ? TurnStep : -TurnStep),
+            KeyRun::Turn);
+        return true;
     case Qt::Key_BracketLeft:
     case Qt::Key_BracketRight: {
         const int direction = event->key() == Qt::Key_BracketRight ? 1 : -1;
-        const long long heading = SteppedValue(ship->heading, direction, TurnStep, snap_);
-        emitChange(ship->row, {{}, {}, NormalHeading(double(heading))}, KeyRun::Turn);
+        if (unit) {
+            emitChanges(TurnedAboutCentre(group, direction * TurnStep), KeyRun::Turn);
+            return true;
+        }
+        for (const MapShip& ship : group) {
+            const long long heading = SteppedValue(ship.heading, direction, TurnStep, snap_);
+            edits.push_back({ship.row, {{}, {}, NormalHeading(double(heading))}});
+        }
+        emitChanges(edits, KeyRun::Turn);
         return true;
     }
     default:
@@ -382,12 +547,12 @@ bool MapView::editByKey(const QKeyEvent* event) {
     }
 }
 
-void MapView::emitChange(int row, const ShipChange& change, KeyRun run) {
+void MapView::emitChanges(const std::vector<ShipEdit>& edits, KeyRun run) {
     if (run != keyRun_) {
         keyRun_ = run;
         ++gesture_;
     }
-    emit shipChanged(row, change, gesture_);
+    emit shipsChanged(edits, gesture_);
 }
 
 bool MapView::viewByKey(const QKeyEvent* event) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "map/GroupEdits.h"
 #include "map/MapEdits.h"
 #include "map/MapGeometry.h"
 #include "map/MapShips.h"
 
 #include <QPixmap>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -13,10 +15,12 @@
 namespace forgeline {
 
 // The painted map: grid, axis ticks and one marker, arrow and name per ship. Wheel zooms about
-// the cursor, dragging empty space pans, a click on a marker reports its row. When editable, a
-// drag on a marker moves its ship, a drag on the selected ship's handle (or a Shift+drag) turns
-// it, and keys move and turn the selected ship; the view only reports these, the owner of the
-// lines applies them.
+// the cursor, dragging empty space pans, a click on a marker reports its row, Home fits the view
+// to every ship and Shift+Home to the selected ones. When editable, Ctrl+click, a Shift+drag on
+// empty space and Ctrl+A pick a selection; a drag on a selected marker moves the selection, a
+// drag on a lone selected ship's handle (or a Shift+drag) turns it, keys move and turn the
+// selection, and the clipboard's keys ask for commands; the view only reports these, the owner
+// of the lines applies them.
 class MapView : public QWidget {
     Q_OBJECT
 
@@ -24,11 +28,14 @@ class MapView : public QWidget {
     explicit MapView(QWidget* parent = nullptr);
 
     // New ships fit the view anew; a user's zoom and pan are dropped.
-    void setShips(std::vector<MapShip> ships, int selectedRow);
+    void setShips(std::vector<MapShip> ships, std::vector<int> selection);
+    // The ships changed in many places; zoom and pan stay.
+    void replaceShips(std::vector<MapShip> ships);
     // One row's ship changed, or left the map (nothing); zoom and pan stay. Whether the row was
     // on the map before.
     bool placeShip(int row, std::optional<MapShip> ship);
-    void setSelectedRow(int row);
+    // The selected rows, ascending.
+    void setSelection(std::vector<int> rows);
     void setEditable(bool editable);
     bool isEditable() const { return editable_; }
     void setSnap(bool snap) { snap_ = snap; }
@@ -36,8 +43,11 @@ class MapView : public QWidget {
 
   signals:
     void shipClicked(int row);
+    // The rows a Ctrl+click or a rectangle leaves selected, ascending.
+    void selectionPicked(const std::vector<int>& rows);
     // Edits with the same gesture number belong to one drag or one run of key presses.
-    void shipChanged(int row, const forgeline::ShipChange& change, int gesture);
+    void shipsChanged(const std::vector<forgeline::ShipEdit>& edits, int gesture);
+    void commandRequested(const forgeline::FleetRequest& request);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,6 +63,11 @@ class MapView : public QWidget {
     enum class KeyRun { None, Move, Turn };
 
     void fit();
+    void fitTo(const std::vector<MapShip>& ships);
+    bool isSelected(int row) const;
+    // The row of the one selected ship, or -1 when none or several are selected.
+    int soleSelected() const;
+    std::vector<MapShip> selectedShips() const;
     // Something drawn changed: the picture kept for a drag is stale.
     void changed();
     // The row whose ship is being dragged, or -1.
@@ -65,11 +80,13 @@ class MapView : public QWidget {
     void drawName(QPainter& painter, QPointF at, const std::string& name) const;
     void dragTo(QPoint at);
     bool editByKey(const QKeyEvent* event);
+    bool commandByKey(const QKeyEvent* event);
     bool viewByKey(const QKeyEvent* event);
-    void emitChange(int row, const ShipChange& change, KeyRun run);
+    void emitChanges(const std::vector<ShipEdit>& edits, KeyRun run);
+    void paintMeasure(QPainter& painter) const;
 
     std::vector<MapShip> ships_;
-    int selectedRow_ = -1;
+    std::vector<int> selection_;
     MapTransform transform_;
     bool editable_ = false;
     bool snap_ = false;
@@ -80,9 +97,17 @@ class MapView : public QWidget {
     bool dragging_ = false;
     QPoint pressedAt_;
     QPoint lastAt_;
-    // What the press took hold of, and that ship as it was then.
+    // The world point pressed: the view may scroll under a dragged ship.
+    MapPoint pressedWorld_;
+    // Keeps a ship dragged at the view's edge scrolling while the mouse rests.
+    QTimer edgeScroll_;
+    // What the press took hold of, that ship and the others it moves with as they were then.
     MapHit grip_;
     MapShip gripped_;
+    std::vector<MapShip> group_;
+    // A Shift+drag on empty space draws a selection rectangle instead of panning.
+    bool picking_ = false;
+
     int gesture_ = 0;
     KeyRun keyRun_ = KeyRun::None;
     // While a ship is dragged, everything else stays as drawn here and only the ship is drawn

@@ -89,6 +89,21 @@ void DrawSelection(QPainter& painter, QPointF centre) {
     painter.drawEllipse(centre, SelectionRadius, SelectionRadius);
 }
 
+const QPixmap& SelectionSprite(qreal pixelRatio) {
+    static std::map<qreal, QPixmap> sprites;
+    QPixmap& sprite = sprites[pixelRatio];
+    if (sprite.isNull()) {
+        const int side = qCeil(2 * (SelectionRadius + 2) * pixelRatio);
+        sprite = QPixmap(side, side);
+        sprite.setDevicePixelRatio(pixelRatio);
+        sprite.fill(Qt::transparent);
+        QPainter painter(&sprite);
+        painter.setRenderHint(QPainter::Antialiasing);
+        DrawSelection(painter, {SelectionRadius + 2, SelectionRadius + 2});
+    }
+    return sprite;
+}
+
 const QPixmap& MarkerSprite(int nation, bool player, qreal pixelRatio) {
     static std::map<std::tuple<int, bool, qreal>, QPixmap> sprites;
     QPixmap& sprite = sprites[{nation, player, pixelRatio}];

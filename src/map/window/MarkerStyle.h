@@ -20,6 +20,8 @@ inline constexpr qreal PlayerRingRadius = 9;
 inline constexpr qreal SelectionRadius = 13;
 void DrawPlayerRing(QPainter& painter, QPointF centre);
 void DrawSelection(QPainter& painter, QPointF centre);
+// DrawSelection drawn once into a picture centred on its middle, for thousands of selections.
+const QPixmap& SelectionSprite(qreal pixelRatio);
 
 // A ship's marker, with the player's ring when it is the player's, drawn once and kept: a
 // crowd of ships is then one copy of a small picture each. Its centre is the ship's place.

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
 
 namespace forgeline {
 namespace {
@@ -62,7 +64,18 @@ TacticalMap::TacticalMap(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(900, 620);
 
     connect(view_, &MapView::shipClicked, this, &TacticalMap::lineClicked);
-    connect(view_, &MapView::shipChanged, this, &TacticalMap::shipChanged);
+    connect(view_, &MapView::selectionPicked, this, &TacticalMap::linesPicked);
+    connect(view_, &MapView::shipsChanged, this, &TacticalMap::shipsChanged);
+    connect(view_, &MapView::commandRequested, this, [this](const FleetRequest& request) {
+        if (request.command != FleetCommand::SelectAll) {
+            emit commandRequested(request);
+            return;
+        }
+        // Every line, those not on the map too.
+        std::vector<int> rows(static_cast<std::size_t>(lines_.size()));
+        std::iota(rows.begin(), rows.end(), 0);
+        emit linesPicked(rows);
+    });
     connect(snap_, &QCheckBox::toggled, view_, &MapView::setSnap);
     describe();
 }
@@ -102,13 +115,22 @@ QWidget* TacticalMap::buildLegend() {
     return legend;
 }
 
-void TacticalMap::showLines(const QStringList& lines, int selectedRow) {
+void TacticalMap::showLines(const QStringList& lines, std::vector<int> selection) {
     MapShips shown = ShipsForMap(ToCore(lines));
     lines_ = lines;
-    selectedRow_ = selectedRow;
+    selection_ = selection;
     notShown_ = shown.notShown;
     showNotShown();
-    view_->setShips(std::move(shown.ships), selectedRow);
+    view_->setShips(std::move(shown.ships), std::move(selection));
+    describe();
+}
+
+void TacticalMap::refreshLines(const QStringList& lines) {
+    MapShips shown = ShipsForMap(ToCore(lines));
+    lines_ = lines;
+    notShown_ = shown.notShown;
+    showNotShown();
+    view_->replaceShips(std::move(shown.ships));
     describe();
 }
 
@@ -123,19 +145,21 @@ void TacticalMap::showLine(int row, const QString& line) {
         row, isShown ? std::optional<MapShip>(std::move(shown.ships.front())) : std::nullopt);
     notShown_ += int(wasShown) - int(isShown);
     showNotShown();
-    if (row == selectedRow_) {
+    if (std::binary_search(selection_.begin(), selection_.end(), row)) {
         describe();
     }
 }
 
-void TacticalMap::setSelectedRow(int row) {
-    selectedRow_ = row;
-    view_->setSelectedRow(row);
+void TacticalMap::setSelection(std::vector<int> rows) {
+    selection_ = rows;
+    view_->setSelection(std::move(rows));
     describe();
 }
 
 void TacticalMap::setEditable(bool editable) {
     view_->setEditable(editable);
+    // Where nothing can be moved there is nothing to snap.
+    snap_->setVisible(editable);
     describe();
 }
 
@@ -144,14 +168,22 @@ void TacticalMap::showNotShown() {
 }
 
 void TacticalMap::describe() {
-    const QString selected = selectedRow_ >= 0 && selectedRow_ < lines_.size()
-                                 ? FromCore(SelectionDescription(ToCore(lines_[selectedRow_])))
-                                 : QStringLiteral("No ship selected");
+    std::vector<std::string> few;
+    for (const int row : selection_) {
+        if (selection_.size() <= 2 && row >= 0 && row < lines_.size()) {
+            few.push_back(ToCore(lines_[row]));
+        }
+    }
+    const QString selected = FromCore(SelectionDescription(selection_.size(), few));
     const QString use =
         view_->isEditable()
-            ? QStringLiteral("dragging a ship moves it, dragging its handle or Shift+dragging "
-                             "turns it, arrow keys move the selected ship (Shift: one unit), [ "
-                             "and ] turn it, + and - zoom, Ctrl+arrow keys pan")
+            ? QStringLiteral("dragging a ship moves the selection, dragging its handle or "
+                             "Shift+dragging turns it, Ctrl+click and Shift+dragging empty space "
+                             "select, arrow keys move the selection (Shift: one unit), [ and ] "
+                             "turn each ship, Shift+[ and Shift+] turn them about their centre, "
+                             "Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+D and Delete copy, cut, paste, "
+                             "duplicate and delete, Home fits the view to all ships and "
+                             "Shift+Home to the selection, + and - zoom, Ctrl+arrow keys pan")
             : QStringLiteral("wheel or + and - zoom, dragging or Ctrl+arrow keys pan, clicking a "
                              "ship selects its line");
     view_->setAccessibleDescription(selected +

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/MapEdits.h"
+#include "map/GroupEdits.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -21,16 +21,21 @@ class TacticalMap : public QWidget {
     explicit TacticalMap(QWidget* parent = nullptr);
 
     // Shows the lines anew, fitting the view to them.
-    void showLines(const QStringList& lines, int selectedRow);
+    void showLines(const QStringList& lines, std::vector<int> selection);
+    // Many lines changed in place; the user's zoom and pan stay.
+    void refreshLines(const QStringList& lines);
     // One line changed in place; the user's zoom and pan stay.
     void showLine(int row, const QString& line);
     // Moves the highlight only; the user's zoom and pan stay.
-    void setSelectedRow(int row);
+    void setSelection(std::vector<int> rows);
     void setEditable(bool editable);
 
   signals:
     void lineClicked(int row);
-    void shipChanged(int row, const forgeline::ShipChange& change, int gesture);
+    // The lines picked on the map (Ctrl+click, a rectangle, Ctrl+A), ascending.
+    void linesPicked(const std::vector<int>& rows);
+    void shipsChanged(const std::vector<forgeline::ShipEdit>& edits, int gesture);
+    void commandRequested(const forgeline::FleetRequest& request);
 
   private:
     QWidget* buildLegend();
@@ -41,7 +46,7 @@ class TacticalMap : public QWidget {
     QLabel* note_ = nullptr;
     QCheckBox* snap_ = nullptr;
     QStringList lines_;
-    int selectedRow_ = -1;
+    std::vector<int> selection_;
     int notShown_ = 0;
 };
 

@@ -296,13 +296,13 @@ void frmMainTest::formLayoutInputRulesAndShortcuts() {
     QCOMPARE(editor.files(), QStringList());
 
     // A box claims Ctrl+A to select all its text; the menu's shortcut goes first. (The browser
-    // it would open is not the editor's business.)
+    // it would open is not the editor's business.) In `Forces` Ctrl+A selects every line.
     QSignalSpy play(editor.find<QAction>("mnuLoad"), &QAction::triggered);
     QObject::disconnect(editor.find<QAction>("mnuLoad"), nullptr, &editor.window, nullptr);
     for (const char* name : {"X", "Description", "Nation", "Forces"}) {
         editor.find(name)->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QVERIFY2(play.size() == 1, name);
+        QVERIFY2(play.size() == (name != std::string_view("Forces")), name);
         play.clear();
     }
 }

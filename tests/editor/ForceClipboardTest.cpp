@@ -1,0 +1,55 @@
+#include "editor/ForceClipboard.h"
+
+#include <gtest/gtest.h>
+
+namespace forgeline {
+namespace {
+
+const std::string Korg = "Klingon BC Korg 1500 -200 270 3 <internal> ()";
+const std::string Hornet = "Federation Destroyer Hornet 0 0 90 2 <player> ()";
+
+TEST(ForceClipboard, WritesLinesAsAFileHoldsThemAndReadsThemBack) {
+    EXPECT_EQ(ClipboardText({Korg, Hornet}), Korg + "\r\n" + Hornet + "\r\n");
+    const std::pair<std::string, std::string> texts[] = {
+        {Korg + "\r\n" + Hornet + "\r\n", ""},
+        {Korg + "\n" + Hornet, ""},
+        {Korg + "\r\nKorg 1 2\r\n", "line 2 of the clipboard is no force line (it has 3 fields; a "
+                                    "force line has nine)."},
+        {Korg + "\r\n\r\n" + Hornet, "line 2 of the clipboard is no force line (it has 1 field; "
+                                     "a force line has nine)."},
+        {"Klingon BC Korg 1500 -200 270 3 <internal> []", "line 1 of the clipboard is no force "
+                                                          "line (it does not end in \" ()\")."},
+        {"Klingon BC  1500 -200 270 3 <internal> ()", "line 1 of the clipboard is no force line "
+                                                      "(it has no name)."},
+        {"", "the clipboard holds no force lines."},
+    };
+    for (const auto& [text, fault] : texts) {
+        const Result<std::vector<std::string>> lines = ForceLinesFromClipboard(text);
+        if (fault.empty()) {
+            ASSERT_TRUE(lines.ok()) << text;
+            EXPECT_EQ(*lines, (std::vector<std::string>{Korg, Hornet}));
+        } else {
+            ASSERT_FALSE(lines.ok()) << text;
+            EXPECT_EQ(lines.failure().description, "Nothing was pasted: " + fault);
+        }
+    }
+}
+
+TEST(ForceClipboard, NumbersNamesThatAreTaken) {
+    const std::vector<std::string> existing = {Korg, "Klingon BC Korg3 0 0 0 3 <internal> ()",
+                                               Hornet};
+    const std::vector<std::string> named = WithFreeNames(
+        existing, {Korg, Korg, "Klingon BC Kang 0 0 0 3 <internal> ()", Hornet,
+                   "Klingon BC Korg3 0 0 0 3 <internal> ()", "Klingon BC 7 0 0 0 3 <internal> ()",
+                   "Klingon BC 7 0 0 0 3 <internal> ()"});
+    EXPECT_EQ(named, (std::vector<std::string>{"Klingon BC Korg2 1500 -200 270 3 <internal> ()",
+                                               "Klingon BC Korg4 1500 -200 270 3 <internal> ()",
+                                               "Klingon BC Kang 0 0 0 3 <internal> ()",
+                                               "Federation Destroyer Hornet2 0 0 90 2 <player> ()",
+                                               "Klingon BC Korg5 0 0 0 3 <internal> ()",
+                                               "Klingon BC 7 0 0 0 3 <internal> ()",
+                                               "Klingon BC 72 0 0 0 3 <internal> ()"}));
+}
+
+} // namespace
+} // namespace forgeline
