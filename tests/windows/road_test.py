@@ -17,6 +17,7 @@ import unittest
 from pathlib import Path
 
 TITLE = "Halvex Forgeline v1.1"
+SAVE_DIALOG = "Select Loation to Save to..."
 DATA = Path(__file__).resolve().parent.parent / "data"
 DEPLOY = Path(sys.argv[1]).resolve() if len(sys.argv) > 1 else None
 FAKE = Path(sys.argv[2]).resolve() if len(sys.argv) > 2 else None
@@ -73,6 +74,15 @@ def click(window, twips_x, twips_y, top=0):
     """Clicks the point of the window's client area given in twips, below `top` pixels."""
     xdotool("mousemove", "--window", window, str(twips_x // 15), str(top + twips_y // 15))
     xdotool("click", "1")
+
+
+def choose_in_dialog(editor, shortcut, title, path):
+    """Opens a file dialog by its shortcut, types the path and takes it."""
+    keys(editor, shortcut)
+    dialog = window_named(title)
+    type_text(dialog, windows_path(path))
+    keys(dialog, "Return")
+    wait_for(lambda: gone(dialog), "the dialog closing")
 
 
 def record(folder, program):
@@ -138,27 +148,18 @@ class WindowsRoad(unittest.TestCase):
 
         # Saved through the file dialog under another name, the file comes back byte for byte:
         # code page 1252 and CR LF, as it was opened.
-        keys(editor, "ctrl+s")
-        dialog = window_named("Select Loation to Save to...")
         saved = elsewhere / "Saved.sce"
-        type_text(dialog, windows_path(saved))
-        keys(dialog, "Return")
-        wait_for(saved.exists, "the saved file")
-        wait_for(lambda: gone(dialog), "the dialog closing")
+        choose_in_dialog(editor, "ctrl+s", SAVE_DIALOG, saved)
         self.assertEqual(saved.read_bytes(), opened.read_bytes())
 
-        # A scenario typed into the editor: a new title, then a force line from the patrol.
+        # A scenario typed into the editor: a title and a summary.
         keys(editor, "ctrl+n")
         click(editor, 120 + 300, 360 + 100, EDITOR_MENU_BAR)
         type_text(editor, "Road")
         keys(editor, "Tab")
         type_text(editor, "Typed on Windows")
-        keys(editor, "ctrl+s")
-        dialog = window_named("Select Loation to Save to...")
         typed = elsewhere / "Road.sce"
-        type_text(dialog, windows_path(typed))
-        keys(dialog, "Return")
-        wait_for(typed.exists, "the typed scenario")
+        choose_in_dialog(editor, "ctrl+s", SAVE_DIALOG, typed)
         self.assertEqual(typed.read_bytes(),
                          b"Name: Road\r\nSummary: Typed on Windows\r\nDescription: \r\n"
                          b"Objective: \r\nCode: <internal>\r\nForces: \r\n")
@@ -166,13 +167,9 @@ class WindowsRoad(unittest.TestCase):
         # Compile writes <title>.sce in the game folder and runs scene.exe there with the title;
         # the fake compiler leaves the .sco after a second, inside the editor's wait.
         (game / "fake-scene.delay").write_text("1000")
-        keys(editor, "ctrl+o")
-        dialog = window_named("Select File to Open...")
         patrol = elsewhere / "Patrol.sce"
         shutil.copy(DATA / "patrol.sce", patrol)
-        type_text(dialog, windows_path(patrol))
-        keys(dialog, "Return")
-        wait_for(lambda: gone(dialog), "the dialog closing")
+        choose_in_dialog(editor, "ctrl+o", "Select File to Open...", patrol)
         click(editor, 120 + 1000, 3600 + 120, EDITOR_MENU_BAR)
         message = window_named("Forgeline")
         self.assertEqual(record(game, "scene.exe"),
