@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 
 #include "check/CheckFiles.h"
-#include "platform/Platform.h"
 #include "ui/Text.h"
 
 #include <QCoreApplication>
@@ -30,7 +29,7 @@ std::vector<std::string> filesNamed(const QStringList& positional,
 
 } // namespace
 
-CommandLine::CommandLine(int argc, char* argv[]) {
+CommandLine::CommandLine(const std::vector<std::string>& given) {
     parser_.setApplicationDescription(
         QStringLiteral("A scenario workshop for Halvex. Opens FILE in the editor, or checks\n"
                        "each FILE and prints one FILE:LINE: message line per problem."));
@@ -45,7 +44,6 @@ CommandLine::CommandLine(int argc, char* argv[]) {
                                   QStringLiteral("A scenario source (.sce)."),
                                   QStringLiteral("[FILE...]"));
 
-    const std::vector<std::string> given = platform::ProgramArguments(argc, argv);
     QStringList arguments = FromCore(given);
     // The parser takes the program's name first, and skips it.
     arguments.prepend(QCoreApplication::applicationName());
