@@ -657,7 +657,7 @@ void frmMainTest::exitAndCloseKeepUnsavedWorkOrAsk() {
     const std::tuple<QString, QString, QString> rows[] = {
         {"close", "", ""},
         {"exit", "", ""},
-        {"close", "a file", "Not a directory"},
+        {"close", "a file", QString::fromStdString(PlatformFailures().fileAsFolder.description)},
         {"exit", "full", "No space left on device"}};
     for (const auto& [how, trouble, reason] : rows) {
         const TestFolder data;
@@ -914,7 +914,12 @@ void frmMainTest::recentFilesAreKeptNewestFirstInTheSettingsGiven() {
     // A settings file that is a link is never written through.
     home.write("elsewhere", "kept");
     std::filesystem::remove(stored.toStdString());
-    std::filesystem::create_symlink(home.file("elsewhere"), stored.toStdString());
+    std::error_code linked;
+    std::filesystem::create_symlink(home.file("elsewhere"), stored.toStdString(), linked);
+    if (linked) {
+        // As on Windows, where making a link takes a privilege and this library makes none.
+        QSKIP("No symbolic link can be made here.");
+    }
     next.find<QMenu>("mnuRecent")->actions()[1]->trigger();
     QCOMPARE(home.read("elsewhere"), "kept");
 }
