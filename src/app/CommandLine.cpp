@@ -42,7 +42,7 @@ Arguments sortArguments(const std::vector<std::string>& given, const QStringList
 
 } // namespace
 
-CommandLine::CommandLine(int argc, char* argv[]) {
+CommandLine::CommandLine(const std::vector<std::string>& given) {
     parser_.setApplicationDescription(QStringLiteral(
         "A scenario workshop for Halvex. Opens FILE in the editor, or checks\n"
         "each FILE and prints one FILE:LINE: message line per problem. With --check, a FILE\n"
@@ -61,8 +61,7 @@ CommandLine::CommandLine(int argc, char* argv[]) {
                                   QStringLiteral("A scenario source (.sce)."),
                                   QStringLiteral("[FILE...]"));
 
-    Arguments arguments = sortArguments(platform::ProgramArguments(argc, argv),
-                                        {QStringLiteral("-h"), QStringLiteral("-v")});
+    Arguments arguments = sortArguments(given, {QStringLiteral("-h"), QStringLiteral("-v")});
     // The parser takes the program's name first, and skips it.
     arguments.options.prepend(QCoreApplication::applicationName());
     if (!parser_.parse(arguments.options)) {

@@ -11,9 +11,9 @@ namespace forgeline {
 // show its help or version, or tell a mistake in its arguments.
 class CommandLine {
   public:
-    // Reads the arguments; needs no application object, so the road can be chosen before one
-    // is made.
-    CommandLine(int argc, char* argv[]);
+    // Reads the arguments given after the program's name, as platform::ProgramArguments gives
+    // them; needs no application object, so the road can be chosen before one is made.
+    explicit CommandLine(const std::vector<std::string>& given);
     CommandLine(const CommandLine&) = delete;
     CommandLine& operator=(const CommandLine&) = delete;
 

@@ -12,7 +12,7 @@
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("forgeline"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FORGELINE_VERSION));
-    forgeline::CommandLine commandLine(argc, argv);
+    forgeline::CommandLine commandLine(forgeline::platform::ProgramArguments(argc, argv));
     if (!commandLine.wantsWindow()) {
         // No window, so no display either: the check runs in scripts and on servers.
         QCoreApplication app(argc, argv);

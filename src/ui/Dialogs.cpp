@@ -70,7 +70,9 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogSetup& set
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().first();
+    // Qt writes "/" on every platform; a Windows path shown, kept among the recent files or
+    // compared with one typed on the command line has "\".
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
 } // namespace

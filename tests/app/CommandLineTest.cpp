@@ -36,6 +36,14 @@ Run runProgram(const QString& folder, const QStringList& arguments, const QByteA
             QString::fromUtf8(program.readAllStandardError())};
 }
 
+// The text as the console gets it: Windows ends its lines with CR LF.
+QString consoleLines(QString text) {
+#ifdef _WIN32
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+#endif
+    return text;
+}
+
 } // namespace
 
 class CommandLineTest : public QObject {
@@ -95,8 +103,8 @@ void CommandLineTest::exitStatusAndOutputOfEachRoad() {
     };
     for (const auto& row : rows) {
         const Run run = runProgram(QString::fromStdString(folder.path()), row.arguments, row.input);
-        QCOMPARE(run.err, row.err);
-        QCOMPARE(run.out, row.out);
+        QCOMPARE(run.err, consoleLines(row.err));
+        QCOMPARE(run.out, consoleLines(row.out));
         QCOMPARE(run.status, row.status);
     }
 
@@ -123,13 +131,7 @@ void CommandLineTest::theFileToOpenIsTakenAsGiven() {
         {{"Patrol.sce", "Patrol.sce"}, false, std::nullopt},
     };
     for (const auto& row : rows) {
-        std::vector<std::string> given = {"forgeline"};
-        given.insert(given.end(), row.arguments.begin(), row.arguments.end());
-        std::vector<char*> argv;
-        for (std::string& argument : given) {
-            argv.push_back(argument.data());
-        }
-        const forgeline::CommandLine commandLine(static_cast<int>(argv.size()), argv.data());
+        const forgeline::CommandLine commandLine(row.arguments);
         QCOMPARE(commandLine.wantsWindow(), row.window);
         QCOMPARE(commandLine.fileToOpen(), row.toOpen);
     }

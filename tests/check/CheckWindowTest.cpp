@@ -50,16 +50,23 @@ void CheckWindowTest::droppedFileOpensAndItsProblemsSelectTheirLines() {
     editor.show();
     QVERIFY(QTest::qWaitForWindowActive(&editor));
 
+#ifdef _WIN32
+    // Windows names files in Unicode: a name beyond ASCII must still reach its file.
+    const std::string name = "Patrol \u00e9\u20ac.sce";
+    const QUrl dropped = QUrl::fromLocalFile(QString::fromStdString(folder.file(name)));
+#else
     // A Linux file name need not be UTF-8: the dropped address must still reach its bytes.
     const std::string name = "Patrol \xFF.sce";
+    const QUrl dropped = QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(folder.file(name)).toPercentEncoding("/"));
+#endif
     folder.write(name, "Name: Patrol\r\nSummary: \r\nDescription: \r\nObjective: \r\n"
                        "Code: <internal>\r\nForces: \r\n"
                        "Federation Destroyer Hornet 0 0 90 2 <player> ()\r\n"
                        "Klingon BC Korg 1500 -200 270 3 <internal> ()\r\n"
                        "Romulan WE Hornet 5 5 0 1 <internal> ()\r\n");
     folder.write("notes.txt", "");
-    const QUrl scenario = QUrl::fromEncoded(
-        "file://" + QByteArray::fromStdString(folder.file(name)).toPercentEncoding("/"));
+    const QUrl& scenario = dropped;
     auto* title = editor.findChild<QLineEdit*>(QStringLiteral("SCE"));
     // Only a single local .sce opens, as a copy even where Shift asks for a move; anything
     // else is refused with a message, and no box takes the addresses as text.

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/TemporaryName.h"
 
+#include <cctype>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -90,9 +91,14 @@ TEST_F(PlatformContract, DeletesFilesOnlyAndFailsWithThePlatformsCodeAndText) {
         {failureOf(CreateForWriting(inMissingFolder)), expected.missingFolder},
         {failureOf(CreateForWriting(at("x.sco"))), expected.folderAsFile},
         {failureOf(StartProgram(at("absent"), " random.sce", folder.path())), expected.missingFile},
-        {failureOf(StartProgram(at("plain"), " random.sce", folder.path())), expected.notAProgram}};
+        {failureOf(StartProgram(at("plain"), " random.sce", folder.path())), expected.notAProgram},
+        {failureOf(CreateFolders(at("plain"))), expected.fileAsFolder}};
     for (std::size_t row = 0; row < std::size(rows); ++row) {
         EXPECT_EQ(rows[row].first, rows[row].second) << "row " << row;
+        // Messages put their own punctuation after the platform's text.
+        const std::string& text = rows[row].first.description;
+        EXPECT_TRUE(!text.empty() && text.back() != '.' && !std::isspace(text.back()))
+            << "row " << row << ": " << text;
     }
 }
 

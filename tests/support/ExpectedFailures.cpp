@@ -16,14 +16,16 @@ bool RunningUnderWine() {
 }
 
 const ExpectedFailures& PlatformFailures() {
-    static const ExpectedFailures windows{{2, "The system cannot find the file specified."},
-                                          {3, "The system cannot find the path specified."},
-                                          {5, "Access is denied."},
-                                          {193, "%1 is not a valid Win32 application."}};
-    static const ExpectedFailures wine{{2, "File not found."},
-                                       {3, "Path not found."},
-                                       {5, "Access denied."},
-                                       {193, "Bad EXE format for %1."}};
+    static const ExpectedFailures windows{{2, "The system cannot find the file specified"},
+                                          {3, "The system cannot find the path specified"},
+                                          {5, "Access is denied"},
+                                          {193, "%1 is not a valid Win32 application"},
+                                          {267, "The directory name is invalid"}};
+    static const ExpectedFailures wine{{2, "File not found"},
+                                       {3, "Path not found"},
+                                       {5, "Access denied"},
+                                       {193, "Bad EXE format for %1"},
+                                       {267, "Directory name invalid"}};
     return RunningUnderWine() ? wine : windows;
 }
 
@@ -37,7 +39,8 @@ const ExpectedFailures& PlatformFailures() {
     static const ExpectedFailures posix{{ENOENT, "No such file or directory"},
                                         {ENOENT, "No such file or directory"},
                                         {EISDIR, "Is a directory"},
-                                        {EACCES, "Permission denied"}};
+                                        {EACCES, "Permission denied"},
+                                        {ENOTDIR, "Not a directory"}};
     return posix;
 }
 

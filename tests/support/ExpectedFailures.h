@@ -21,6 +21,8 @@ struct ExpectedFailures {
     Failure folderAsFile;
     // A file started that is not a program.
     Failure notAProgram;
+    // A folder made where a file stands.
+    Failure fileAsFolder;
 };
 
 const ExpectedFailures& PlatformFailures();

@@ -2,6 +2,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
 #include "editor/window/frmMain.h"
+#include "platform/Platform.h"
 #include "play/window/frmPlay.h"
 #include "random/window/frmRandom.h"
 #include "ui/LineList.h"
@@ -186,10 +187,10 @@ class ControlFidelityTest : public QObject {
             QTest::keyClick(name, Qt::Key_Return);
         });
         QCOMPARE(dialogs.chooseFileToSave(nullptr, {"Save", "All|*.*", start, true}),
-                 start + "/new.sce");
+                 QString::fromStdString(platform::JoinPath(folder.path(), "new.sce")));
         QVERIFY(stayed);
         QCOMPARE(seen.join('|').section('\n', 0, 0).replace(start, "~"),
-                 "0 Told|0 Asked?|0 ~/missing/new.sce");
+                 QDir::toNativeSeparators("0 Told|0 Asked?|0 ~/missing/new.sce"));
     }
 };
 

@@ -49,6 +49,10 @@ frmRecover::frmRecover(std::vector<RecoveryChoice> choices, Dialogs& dialogs,
     Recover->setDefault(true);
     Delete = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
     Delete->setObjectName(QStringLiteral("Delete"));
+    // A button that takes the focus, by a click or handed on from one disabled, would
+    // otherwise make itself the default, and Return would press it instead.
+    Delete->setAutoDefault(false);
+    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     connect(Recover, &QPushButton::clicked, this, &frmRecover::recoverChosen);
     connect(Delete, &QPushButton::clicked, this, &frmRecover::deleteChosen);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -55,7 +55,8 @@ std::optional<std::wstring> widePath(const std::string& path) {
     return wide;
 }
 
-// Windows' own text for the code, as the user would see it anywhere else on the system.
+// Windows' own text for the code, as the user would see it anywhere else on the system, less
+// the full stop and line end it comes with: messages put their own punctuation after it.
 Failure systemFailure(DWORD code) {
     wchar_t* message = nullptr;
     const DWORD length = ::FormatMessageW(
@@ -63,7 +64,8 @@ Failure systemFailure(DWORD code) {
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
     std::wstring description(message != nullptr ? message : L"", length);
     ::LocalFree(message);
-    while (!description.empty() && std::iswspace(description.back())) {
+    while (!description.empty() &&
+           (std::iswspace(description.back()) || description.back() == L'.')) {
         description.pop_back();
     }
     if (description.empty()) {

@@ -662,7 +662,7 @@ void frmMainTest::exitAndCloseKeepUnsavedWorkOrAsk() {
     const std::tuple<QString, QString, QString> rows[] = {
         {"close", "", ""},
         {"exit", "", ""},
-        {"close", "a file", "Not a directory"},
+        {"close", "a file", QString::fromStdString(PlatformFailures().fileAsFolder.description)},
         {"exit", "full", "No space left on device"}};
     for (const auto& [how, trouble, reason] : rows) {
         const TestFolder data;
@@ -760,7 +760,8 @@ void frmMainTest::recoveryListsEveryAbandonedCopyAndKeepsItUntilItIsKept() {
     copies->setCurrentRow(1);
     {
         const FailingWrites full({28, "No space left on device"});
-        QTest::keyClick(copies, Qt::Key_Return);
+        // Return recovers wherever the focus stands, on another button too.
+        QTest::keyClick(window->findChild<QPushButton*>("Delete"), Qt::Key_Return);
         QVERIFY(!window->isVisible());
         QCOMPARE(editor.texts("SCE shipCount"), "Older|2");
         QCOMPARE(editor.undoRedo(), "&Undo Recover Unsaved Scenario+&Redo-");
@@ -924,7 +925,12 @@ void frmMainTest::recentFilesAreKeptNewestFirstInTheSettingsGiven() {
     // A settings file that is a link is never written through.
     home.write("elsewhere", "kept");
     std::filesystem::remove(stored.toStdString());
-    std::filesystem::create_symlink(home.file("elsewhere"), stored.toStdString());
+    std::error_code linked;
+    std::filesystem::create_symlink(home.file("elsewhere"), stored.toStdString(), linked);
+    if (linked) {
+        // As on Windows, where making a link takes a privilege and this library makes none.
+        QSKIP("No symbolic link can be made here.");
+    }
     next.find<QMenu>("mnuRecent")->actions()[1]->trigger();
     QCOMPARE(home.read("elsewhere"), "kept");
 }
