@@ -116,11 +116,18 @@ bool WaitForFile(const TestFolder& folder, const std::string& name,
 std::optional<FakeRecord> WaitForRecord(const TestFolder& folder, const std::string& name,
                                         std::chrono::milliseconds timeout) {
     const std::string record = name + ".record";
-    if (!WaitForFile(folder, record, timeout)) {
-        return std::nullopt;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    // Under Wine on a loaded machine the record has been seen whole only on a second look: it
+    // counts once it names the working folder, which the fake writes first.
+    std::string text;
+    while (!folder.exists(record) || (text = folder.read(record)).find("cwd=") != 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     FakeRecord result;
-    std::istringstream lines(folder.read(record));
+    std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind("cwd=", 0) == 0) {
             result.workingFolder = line.substr(4);
