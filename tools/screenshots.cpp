@@ -77,8 +77,8 @@ void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
     QApplication::sendEvent(widget, &event);
 }
 
-// The editor's map halfway through dragging the selected Klingon flagship south-west.
-void saveMove(frmMain& editor, const QString& folder) {
+// The editor's map, opened from its menu at the size of the pictures.
+MapView* openEditorMap(frmMain& editor) {
     editor.findChild<QAction*>(QStringLiteral("mnuMap"))->trigger();
     MapView* view = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -86,6 +86,12 @@ void saveMove(frmMain& editor, const QString& folder) {
     }
     view->window()->resize(720, 560);
     QApplication::processEvents();
+    return view;
+}
+
+// The editor's map halfway through dragging the selected Klingon flagship south-west.
+void saveMove(frmMain& editor, const QString& folder) {
+    MapView* view = openEditorMap(editor);
     const MapPoint korg = view->transform().toView({4000, 1500});
     const QPoint from(qRound(korg.x), qRound(korg.y));
     sendMouse(view, QEvent::MouseButtonPress, from);
@@ -107,13 +113,7 @@ void saveFleetMove(frmMain& editor, const QString& folder) {
     forces->selectRows(rows);
     // The map of the first picture, closed, goes first.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    editor.findChild<QAction*>(QStringLiteral("mnuMap"))->trigger();
-    MapView* view = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        view = view ? view : window->findChild<MapView*>(QStringLiteral("mapView"));
-    }
-    view->window()->resize(720, 560);
-    QApplication::processEvents();
+    MapView* view = openEditorMap(editor);
     // The flagship where the drag of the map's first picture left it.
     const QStringList korgLine = forces->line(2).split(' ');
     const MapPoint korg =
