@@ -97,7 +97,6 @@ class WindowsRoad(unittest.TestCase):
         cls.work = Path(tempfile.mkdtemp(prefix="forgeline-road-"))
         os.environ.update(WINEPREFIX=str(cls.work / "wine"), WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml=")
-        os.environ.pop("QT_QPA_PLATFORM", None)
 
     @classmethod
     def tearDownClass(cls):
@@ -109,9 +108,9 @@ class WindowsRoad(unittest.TestCase):
         self.started = []
 
     def tearDown(self):
-        failed = any(error for _, error in self._outcome.result.errors + self._outcome.result.failures
-                     if _ is self)
-        if failed:
+        result = self._outcome.result
+        failed = any(test is self for test, _ in result.errors + result.failures)
+        if failed and shutil.which("import"):
             shot = DEPLOY.parent / f"road-{self._testMethodName}.png"
             subprocess.run(["import", "-window", "root", str(shot)], capture_output=True)
             print(f"screenshot: {shot}", file=sys.stderr)
