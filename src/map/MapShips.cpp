@@ -4,7 +4,9 @@
 #include "model/Numbers.h"
 #include "model/ShipCatalogue.h"
 
+#include <array>
 #include <charconv>
+#include <string_view>
 
 namespace forgeline {
 namespace {
@@ -20,7 +22,7 @@ double numberOf(std::string_view text) {
     return value;
 }
 
-int nationCode(const std::string& name) {
+int nationCode(std::string_view name) {
     for (const Nation& nation : Nations()) {
         if (nation.name == name) {
             return nation.code;
@@ -29,24 +31,49 @@ int nationCode(const std::string& name) {
     return -1;
 }
 
+// The first eight pieces of the line as views into it, and how many pieces it has, capped at
+// nine: the map reads every line of a fleet each time it changes, so no piece is copied.
+struct LinePieces {
+    std::array<std::string_view, 8> pieces;
+    std::size_t count = 0;
+
+    std::string_view operator[](ForceField field) const {
+        return pieces[static_cast<std::size_t>(field)];
+    }
+};
+
+LinePieces piecesOf(std::string_view line) {
+    LinePieces split;
+    std::size_t start = 0;
+    while (split.count < split.pieces.size()) {
+        const std::size_t space = line.find(' ', start);
+        split.pieces[split.count++] = line.substr(start, space - start);
+        if (space == std::string_view::npos) {
+            return split;
+        }
+        start = space + 1;
+    }
+    ++split.count;
+    return split;
+}
+
 } // namespace
 
 MapShips ShipsForMap(const std::vector<std::string>& lines) {
     MapShips result;
     result.ships.reserve(lines.size());
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        const std::vector<std::string> pieces = SplitForceLine(lines[row]);
-        const std::string x = ForcePiece(pieces, ForceField::X);
-        const std::string y = ForcePiece(pieces, ForceField::Y);
-        const std::string heading = ForcePiece(pieces, ForceField::Heading);
-        if (pieces.size() < 8 || !IsNumeric(x) || !IsNumeric(y) || !IsNumeric(heading)) {
+        const LinePieces pieces = piecesOf(lines[row]);
+        const std::string_view x = pieces[ForceField::X];
+        const std::string_view y = pieces[ForceField::Y];
+        const std::string_view heading = pieces[ForceField::Heading];
+        if (pieces.count < 8 || !IsNumeric(x) || !IsNumeric(y) || !IsNumeric(heading)) {
             ++result.notShown;
             continue;
         }
-        result.ships.push_back({static_cast<int>(row), nationCode(pieces[0]),
-                                ForcePiece(pieces, ForceField::Name), numberOf(x), numberOf(y),
-                                numberOf(heading),
-                                ForcePiece(pieces, ForceField::Marker) == PlayerMarker});
+        result.ships.push_back({static_cast<int>(row), nationCode(pieces[ForceField::Nation]),
+                                std::string(pieces[ForceField::Name]), numberOf(x), numberOf(y),
+                                numberOf(heading), pieces[ForceField::Marker] == PlayerMarker});
     }
     return result;
 }
