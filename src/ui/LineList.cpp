@@ -213,7 +213,11 @@ std::vector<int> LineList::selectedRows() const {
             rows.push_back(row);
         }
     }
-    std::sort(rows.begin(), rows.end());
+    // A selection made by selectRows is ascending already; sorting thirty thousand rows again
+    // on each change of it is what a big fleet would pay.
+    if (!std::is_sorted(rows.begin(), rows.end())) {
+        std::sort(rows.begin(), rows.end());
+    }
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
