@@ -152,7 +152,13 @@ void LineList::setLines(const QStringList& lines) {
 
 QStringList LineList::replaceLines(int row, int count, const QStringList& lines) {
     selectionModel()->clear();
-    widest_.reset();
+    // Lines only added can only widen the list: ten thousand pasted are measured, not the
+    // whole list again.
+    if (count == 0) {
+        widenFor(lines);
+    } else {
+        widest_.reset();
+    }
     if (row == 0 && count == this->count()) {
         // The whole list changes hands without a copy of its lines.
         QStringList taken = model_->stringList();
