@@ -31,8 +31,8 @@ int nationCode(std::string_view name) {
     return -1;
 }
 
-// The first eight pieces of the line as views into it, and how many pieces it has, capped at
-// nine: the map reads every line of a fleet each time it changes, so no piece is copied.
+// The first eight pieces of the line as views into it, and how many of them it has: the map
+// reads every line of a fleet each time it changes, so no piece is copied.
 struct LinePieces {
     std::array<std::string_view, 8> pieces;
     std::size_t count = 0;
@@ -53,7 +53,6 @@ LinePieces piecesOf(std::string_view line) {
         }
         start = space + 1;
     }
-    ++split.count;
     return split;
 }
 
