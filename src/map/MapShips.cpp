@@ -4,6 +4,7 @@
 #include "model/Numbers.h"
 #include "model/ShipCatalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string_view>
@@ -16,6 +17,18 @@ namespace {
 double numberOf(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
+    }
+    // Whole numbers, which nearly every line holds, are read digit by digit: exact below 2^53,
+    // as the general reader would give them, at a fraction of its cost.
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (!digits.empty() && digits.size() <= 15 &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        long long whole = 0;
+        for (const char c : digits) {
+            whole = whole * 10 + (c - '0');
+        }
+        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);

@@ -123,9 +123,14 @@ int MapView::soleSelected() const {
 
 std::vector<MapShip> MapView::selectedShips() const {
     std::vector<MapShip> ships;
+    ships.reserve(selection_.size());
+    // Both run in row order: one walk finds them, however many are selected.
+    auto next = ships_.begin();
     for (const int row : selection_) {
-        if (const MapShip* ship = FindShip(ships_, row)) {
-            ships.push_back(*ship);
+        next = std::lower_bound(next, ships_.end(), row,
+                                [](const MapShip& ship, int wanted) { return ship.row < wanted; });
+        if (next != ships_.end() && next->row == row) {
+            ships.push_back(*next);
         }
     }
     return ships;
