@@ -3,6 +3,7 @@
 #include "model/ForceChecks.h"
 #include "model/ForceLine.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -12,15 +13,16 @@ namespace {
 constexpr std::size_t FieldCount = static_cast<std::size_t>(ForceField::Tail) + 1;
 
 std::string lineFault(std::string_view line) {
-    const std::vector<std::string> pieces = SplitForceLine(line);
-    if (pieces.size() != FieldCount) {
-        return "it has " + std::to_string(pieces.size()) +
-               (pieces.size() == 1 ? " field" : " fields") + "; a force line has nine";
+    // Counted, not split: a paste checks every line of a fleet before it takes any.
+    const auto pieces = static_cast<std::size_t>(std::count(line.begin(), line.end(), ' ')) + 1;
+    if (pieces != FieldCount) {
+        return "it has " + std::to_string(pieces) + (pieces == 1 ? " field" : " fields") +
+               "; a force line has nine";
     }
     if (!line.ends_with(" ()")) {
         return "it does not end in \" ()\"";
     }
-    if (ForcePiece(pieces, ForceField::Name).empty()) {
+    if (FindForcePiece(line, ForceField::Name)->empty()) {
         return "it has no name";
     }
     return {};

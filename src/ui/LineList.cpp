@@ -152,7 +152,13 @@ void LineList::setLines(const QStringList& lines) {
 
 QStringList LineList::replaceLines(int row, int count, const QStringList& lines) {
     selectionModel()->clear();
-    widest_.reset();
+    // Lines only added can only widen the list: ten thousand pasted are measured, not the
+    // whole list again.
+    if (count == 0) {
+        widenFor(lines);
+    } else {
+        widest_.reset();
+    }
     if (row == 0 && count == this->count()) {
         // The whole list changes hands without a copy of its lines.
         QStringList taken = model_->stringList();
@@ -213,7 +219,11 @@ std::vector<int> LineList::selectedRows() const {
             rows.push_back(row);
         }
     }
-    std::sort(rows.begin(), rows.end());
+    // A selection made by selectRows is ascending already; sorting thirty thousand rows again
+    // on each change of it is what a big fleet would pay.
+    if (!std::is_sorted(rows.begin(), rows.end())) {
+        std::sort(rows.begin(), rows.end());
+    }
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }

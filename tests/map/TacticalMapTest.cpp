@@ -1,6 +1,7 @@
 #include "map/window/TacticalMap.h"
 
 #include "map/window/MapView.h"
+#include "map/window/MarkerStyle.h"
 #include "ui/Text.h"
 
 #include <QLabel>
@@ -14,6 +15,7 @@ class TacticalMapTest : public QObject {
 
   private slots:
     void showsLinesAndReportsClickedMarkers();
+    void marksTheSelectedShipsOfACrowd();
 };
 
 void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
@@ -74,6 +76,36 @@ void TacticalMapTest::showsLinesAndReportsClickedMarkers() {
     QCOMPARE(note->text(), QString());
     QCOMPARE(view->transform().scale(), fittedScale(fleet.mid(0, 2)));
     QCOMPARE(click(pointOf(0, 0)), 0);
+}
+
+void TacticalMapTest::marksTheSelectedShipsOfACrowd() {
+    // Two ships apart from a crowd too big for the map to draw smoothly.
+    QStringList fleet = {"Klingon BC Left -1000 0 90 3 <internal> ()",
+                         "Klingon BC Right 1000 0 90 3 <internal> ()"};
+    for (int i = 0; i < 2100; ++i) {
+        fleet.push_back(QStringLiteral("Orion Raider R%1 0 0 90 1 <internal> ()").arg(i));
+    }
+    TacticalMap map;
+    map.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&map));
+    auto* view = map.findChild<MapView*>(QStringLiteral("mapView"));
+    // Inside the selection ring, above the ship and clear of its marker and arrow.
+    const auto ringOf = [view](double x) {
+        const MapPoint at = view->transform().toView({x, 0});
+        return QPoint(qRound(at.x), qRound(at.y - SelectionRadius + 2));
+    };
+    const auto pixelsAt = [view](QPoint left, QPoint right) {
+        const QImage image = view->grab().toImage();
+        return std::pair{image.pixel(left), image.pixel(right)};
+    };
+    map.showLines(fleet, {});
+    const auto plain = pixelsAt(ringOf(-1000), ringOf(1000));
+    for (const int row : {0, 1}) {
+        map.setSelection({row});
+        const auto marked = pixelsAt(ringOf(-1000), ringOf(1000));
+        QCOMPARE(marked.first != plain.first, row == 0);
+        QCOMPARE(marked.second != plain.second, row == 1);
+    }
 }
 
 } // namespace forgeline

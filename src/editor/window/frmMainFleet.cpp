@@ -46,13 +46,13 @@ void frmMain::runFleetCommand(const FleetRequest& request) {
         removeSelection(QStringLiteral("Cut Ships"));
         break;
     case FleetCommand::Paste: {
-        const Result<std::vector<std::string>> pasted =
+        Result<std::vector<std::string>> pasted =
             ForceLinesFromClipboard(ToCore(QGuiApplication::clipboard()->text()));
         if (!pasted) {
             inform(pasted.failure().description);
             break;
         }
-        std::vector<std::string> lines = *pasted;
+        std::vector<std::string> lines = std::move(*pasted);
         if (request.cursor) {
             const MapPoint offset = OffsetToCentre(lines, *request.cursor);
             for (std::string& line : lines) {

@@ -21,9 +21,13 @@ void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int g
         }
         const QString before = Forces->line(edit.row);
         const std::optional<std::string> after = WithShipChange(ToCore(before), edit.change);
-        if (after && FromCore(*after) != before) {
+        if (!after) {
+            continue;
+        }
+        QString line = FromCore(*after);
+        if (line != before) {
             rows.push_back(edit.row);
-            lines.push_back(FromCore(*after));
+            lines.push_back(std::move(line));
             turned = turned || edit.change.heading;
         }
     }

@@ -123,9 +123,14 @@ int MapView::soleSelected() const {
 
 std::vector<MapShip> MapView::selectedShips() const {
     std::vector<MapShip> ships;
+    ships.reserve(selection_.size());
+    // Both run in row order: one walk finds them, however many are selected.
+    auto next = ships_.begin();
     for (const int row : selection_) {
-        if (const MapShip* ship = FindShip(ships_, row)) {
-            ships.push_back(*ship);
+        next = std::lower_bound(next, ships_.end(), row,
+                                [](const MapShip& ship, int wanted) { return ship.row < wanted; });
+        if (next != ships_.end() && next->row == row) {
+            ships.push_back(*next);
         }
     }
     return ships;
@@ -264,12 +269,15 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
 
     const qreal ratio = painter.device()->devicePixelRatioF();
     std::vector<const std::pair<const MapShip*, QPointF>*> selected;
+    // The ships and the selection both run in row order: one walk tells which are selected.
+    auto nextSelected = selection_.begin();
     for (const auto& placed : inView) {
         const MapShip& ship = *placed.first;
+        nextSelected = std::lower_bound(nextSelected, selection_.end(), ship.row);
         if (ship.row == skipRow) {
             continue;
         }
-        if (isSelected(ship.row)) {
+        if (nextSelected != selection_.end() && *nextSelected == ship.row) {
             selected.push_back(&placed);
             continue;
         }
@@ -283,10 +291,9 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
             continue;
         }
         // In a crowd the arrow is drawn already; the ring and the marker go over it.
-        painter.drawPixmap(placed->second - QPointF(SelectionRadius + 2, SelectionRadius + 2),
-                           SelectionSprite(ratio));
-        painter.drawPixmap(placed->second - QPointF(SpriteHalf, SpriteHalf),
-                           MarkerSprite(placed->first->nation, placed->first->player, ratio));
+        painter.drawPixmap(
+            placed->second - QPointF(SelectedSpriteHalf, SelectedSpriteHalf),
+            SelectedMarkerSprite(placed->first->nation, placed->first->player, ratio));
     }
     if (namesShown_) {
         painter.setPen(Qt::black);

@@ -123,4 +123,18 @@ const QPixmap& MarkerSprite(int nation, bool player, qreal pixelRatio) {
     return sprite;
 }
 
+const QPixmap& SelectedMarkerSprite(int nation, bool player, qreal pixelRatio) {
+    static std::map<std::tuple<int, bool, qreal>, QPixmap> sprites;
+    QPixmap& sprite = sprites[{nation, player, pixelRatio}];
+    if (sprite.isNull()) {
+        sprite = SelectionSprite(pixelRatio).copy();
+        sprite.setDevicePixelRatio(pixelRatio);
+        QPainter painter(&sprite);
+        painter.drawPixmap(
+            QPointF(SelectedSpriteHalf - SpriteHalf, SelectedSpriteHalf - SpriteHalf),
+            MarkerSprite(nation, player, pixelRatio));
+    }
+    return sprite;
+}
+
 } // namespace forgeline

@@ -27,5 +27,9 @@ const QPixmap& SelectionSprite(qreal pixelRatio);
 // crowd of ships is then one copy of a small picture each. Its centre is the ship's place.
 const QPixmap& MarkerSprite(int nation, bool player, qreal pixelRatio);
 inline constexpr qreal SpriteHalf = PlayerRingRadius + 2;
+// The selection sprite with the marker sprite laid over its middle: a selected ship in a crowd
+// is one copy, however many are selected. Its centre is the ship's place.
+const QPixmap& SelectedMarkerSprite(int nation, bool player, qreal pixelRatio);
+inline constexpr qreal SelectedSpriteHalf = SelectionRadius + 2;
 
 } // namespace forgeline
