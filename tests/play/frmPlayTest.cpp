@@ -79,7 +79,7 @@ void frmPlayTest::browseEachPickAndLaunchTheGame() {
     QCOMPARE(record->arguments, (std::vector<std::string>{"nobanner", "scenario"}));
 
     // Each pick replaces what the previous one showed.
-    std::filesystem::remove(folder.file("Halvex.exe.record"));
+    QVERIFY(RemoveOnceFree(folder, "Halvex.exe.record"));
     pick(0);
     QCOMPARE(shown(), "Alpha|S|D|O|2|Korg;Kang");
     pick(2);
@@ -89,7 +89,7 @@ void frmPlayTest::browseEachPickAndLaunchTheGame() {
     QVERIFY(record);
     QCOMPARE(record->arguments, (std::vector<std::string>{"nobanner", "scenario", "Short.sco"}));
     // A game that is there but cannot be run says why, as the shell would.
-    std::filesystem::remove(folder.file("Halvex.exe"));
+    QVERIFY(RemoveOnceFree(folder, "Halvex.exe"));
     folder.write("Halvex.exe", "not a program");
     launch();
     QCOMPARE(dialogs.shown,

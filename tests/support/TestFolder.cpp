@@ -113,6 +113,19 @@ bool WaitForFile(const TestFolder& folder, const std::string& name,
     return true;
 }
 
+bool RemoveOnceFree(const TestFolder& folder, const std::string& name,
+                    std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::error_code failed;
+    while (fs::remove(pathOf(folder.file(name)), failed), failed) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
 std::optional<FakeRecord> WaitForRecord(const TestFolder& folder, const std::string& name,
                                         std::chrono::milliseconds timeout) {
     const std::string record = name + ".record";

@@ -70,6 +70,11 @@ void MakeFakeCompilerFail(const TestFolder& folder);
 bool WaitForFile(const TestFolder& folder, const std::string& name,
                  std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
+// Removes the file, waiting up to the timeout while it is in use: Windows refuses to remove the
+// program of a process that is still ending. Whether it is gone.
+bool RemoveOnceFree(const TestFolder& folder, const std::string& name,
+                    std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
 // The record the fake program of that name left, waiting for it up to the timeout.
 std::optional<FakeRecord>
 WaitForRecord(const TestFolder& folder, const std::string& name,

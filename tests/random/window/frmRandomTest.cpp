@@ -170,7 +170,7 @@ class frmRandomTest : public QObject {
                  std::vector<std::string>({"random.sce"}));
         QCOMPARE(WaitForRecord(w.folder, "Halvex.exe").value().arguments,
                  std::vector<std::string>({"nobanner", "scenario", "random.sco"}));
-        std::filesystem::remove(w.folder.file("Halvex.exe"));
+        QVERIFY(RemoveOnceFree(w.folder, "Halvex.exe"));
         w.generate();
         MakeFakeCompilerFail(w.folder);
         w.generate();
