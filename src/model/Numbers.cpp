@@ -6,6 +6,9 @@
 namespace forgeline {
 namespace {
 
+// The largest double, about 1.8e308, has 309 digits before its point.
+constexpr std::size_t MostDigitsWithoutExponent = 308;
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -61,7 +64,8 @@ bool IsNumeric(std::string_view text) {
         return false;
     }
     std::size_t numberEnd = text.size();
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    const bool exponent = i < text.size() && (text[i] == 'E' || text[i] == 'e');
+    if (exponent) {
         const std::size_t exponentAt = i++;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
             ++i;
@@ -78,6 +82,11 @@ bool IsNumeric(std::string_view text) {
     }
     if (i != text.size()) {
         return false;
+    }
+    // Without an exponent, fewer than 309 digits stay below the largest double: a map of thirty
+    // thousand ships asks this of every position and heading.
+    if (!exponent && digits <= MostDigitsWithoutExponent) {
+        return true;
     }
     // from_chars takes no leading "+"; the syntax is already checked, so only the magnitude
     // is asked of it.

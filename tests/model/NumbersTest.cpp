@@ -1,6 +1,8 @@
 #include "model/Numbers.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 namespace forgeline {
 namespace {
@@ -51,6 +53,17 @@ TEST(Numbers, NumericTest) {
                         {"nan", false}};
     for (const Row& row : rows) {
         EXPECT_EQ(IsNumeric(row.text), row.numeric) << '"' << row.text << '"';
+    }
+}
+
+TEST(Numbers, LongNumbersWithoutExponentAreNumericUpToTheLargestDouble) {
+    const std::pair<std::string, bool> rows[] = {
+        {std::string(308, '9'), true},        {"-" + std::string(308, '9'), true},
+        {std::string(309, '9'), false},       {"1" + std::string(308, '0'), true},
+        {std::string(308, '9') + ".5", true}, {"0." + std::string(400, '0') + "1", true},
+        {std::string(300, '9') + "E9", false}};
+    for (const auto& [text, numeric] : rows) {
+        EXPECT_EQ(IsNumeric(text), numeric) << text.size() << " characters";
     }
 }
 
