@@ -99,6 +99,11 @@ void TacticalMapTest::marksTheSelectedShipsOfACrowd() {
         return std::pair{image.pixel(left), image.pixel(right)};
     };
     map.showLines(fleet, {});
+    // Each ship of the crowd is its marker over an arrow along its heading, 90 pointing right.
+    const MapPoint left = view->transform().toView({-1000, 0});
+    const QImage drawn = view->grab().toImage();
+    QCOMPARE(QColor(drawn.pixel(qRound(left.x), qRound(left.y))), QColor(0xE6, 0x9F, 0x00));
+    QCOMPARE(QColor(drawn.pixel(qRound(left.x) + 15, qRound(left.y))), ArrowColour);
     const auto plain = pixelsAt(ringOf(-1000), ringOf(1000));
     for (const int row : {0, 1}) {
         map.setSelection({row});

@@ -1,6 +1,7 @@
 #include "map/window/MapView.h"
 
 #include "map/MapTicks.h"
+#include "map/window/CrowdPainter.h"
 #include "map/window/FleetKeys.h"
 #include "map/window/MarkerStyle.h"
 #include "ui/Text.h"
@@ -24,11 +25,11 @@ constexpr qreal HandleRadius = 4;
 constexpr double PanStep = 40;
 // Milliseconds between the scroll steps of a ship held at the view's edge.
 constexpr int EdgeScrollInterval = 30;
-// Beyond this many ships in view the antialiasing costs more than it shows.
+// Beyond this many ships in view the antialiasing costs more than it shows, and the arrows'
+// heads are too small to tell apart.
 constexpr std::size_t SmoothShipLimit = 2000;
 
 constexpr int NoRow = -1;
-const QColor ArrowColour(0x30, 0x30, 0x30);
 const QPointF NameOffset(SelectionRadius + 2, 4);
 
 QPointF toQt(MapPoint point) {
@@ -40,15 +41,12 @@ MapPoint fromQt(QPoint point) {
 }
 
 // The shaft and the two strokes of the head, which point back 150 degrees either side.
-void addArrow(std::vector<QLineF>& lines, QPointF at, double heading, bool withHead) {
+void addArrow(std::vector<QLineF>& lines, QPointF at, double heading) {
     const MapPoint way = HeadingInView(heading);
     const QPointF tip = at + QPointF(way.x, way.y) * ArrowLength;
     constexpr double Cos = -0.86602540378443865;
     constexpr double Sin = 0.5;
     lines.emplace_back(at, tip);
-    if (!withHead) {
-        return;
-    }
     lines.emplace_back(tip, tip + QPointF(way.x * Cos - way.y * Sin, way.x * Sin + way.y * Cos) *
                                       ArrowHead);
     lines.emplace_back(tip, tip + QPointF(way.x * Cos + way.y * Sin, -way.x * Sin + way.y * Cos) *
@@ -243,64 +241,53 @@ void MapView::paintGrid(QPainter& painter) const {
 void MapView::paintShips(QPainter& painter, int skipRow) const {
     const QRectF visible =
         QRectF(rect()).adjusted(-ArrowLength, -ArrowLength, ArrowLength, ArrowLength);
-    std::vector<std::pair<const MapShip*, QPointF>> inView;
+    std::vector<CrowdShip> inView;
     inView.reserve(ships_.size());
-    for (const MapShip& ship : ships_) {
-        const QPointF at = toQt(transform_.toView({ship.x, ship.y}));
-        if (visible.contains(at)) {
-            inView.emplace_back(&ship, at);
-        }
-    }
-    namesShown_ = NamesFit(inView.size(), width(), height());
-    const bool smooth = inView.size() <= SmoothShipLimit;
-    painter.setRenderHint(QPainter::Antialiasing, smooth);
-
-    // In a crowd the arrows lose their heads, which are too small to tell apart there, and a
-    // thin pen draws them line by line instead of as outlines to fill.
-    std::vector<QLineF> arrows;
-    arrows.reserve(3 * inView.size());
-    for (const auto& [ship, at] : inView) {
-        if (ship->row != skipRow) {
-            addArrow(arrows, at, ship->heading, smooth);
-        }
-    }
-    painter.setPen(QPen(ArrowColour, smooth ? 1.5 : 1));
-    painter.drawLines(arrows.data(), static_cast<int>(arrows.size()));
-
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    std::vector<const std::pair<const MapShip*, QPointF>*> selected;
     // The ships and the selection both run in row order: one walk tells which are selected.
     auto nextSelected = selection_.begin();
-    for (const auto& placed : inView) {
-        const MapShip& ship = *placed.first;
+    for (const MapShip& ship : ships_) {
+        const QPointF at = toQt(transform_.toView({ship.x, ship.y}));
+        if (ship.row == skipRow || !visible.contains(at)) {
+            continue;
+        }
         nextSelected = std::lower_bound(nextSelected, selection_.end(), ship.row);
-        if (ship.row == skipRow) {
-            continue;
-        }
-        if (nextSelected != selection_.end() && *nextSelected == ship.row) {
-            selected.push_back(&placed);
-            continue;
-        }
-        painter.drawPixmap(placed.second - QPointF(SpriteHalf, SpriteHalf),
-                           MarkerSprite(ship.nation, ship.player, ratio));
+        inView.push_back(
+            {&ship, at, nextSelected != selection_.end() && *nextSelected == ship.row});
     }
-    // On top of the crowd, so the selection shows however dense the map.
-    for (const auto* placed : selected) {
-        if (smooth) {
-            paintShip(painter, *placed->first, placed->second, false);
-            continue;
-        }
-        // In a crowd the arrow is drawn already; the ring and the marker go over it.
-        painter.drawPixmap(
-            placed->second - QPointF(SelectedSpriteHalf, SelectedSpriteHalf),
-            SelectedMarkerSprite(placed->first->nation, placed->first->player, ratio));
+    namesShown_ = NamesFit(inView.size(), width(), height());
+    if (inView.size() > SmoothShipLimit) {
+        PaintCrowd(painter, inView, crowd_);
+    } else {
+        paintFew(painter, inView);
     }
     if (namesShown_) {
         painter.setPen(Qt::black);
-        for (const auto& [ship, at] : inView) {
-            if (ship->row != skipRow) {
-                drawName(painter, at, ship->name);
-            }
+        for (const CrowdShip& placed : inView) {
+            drawName(painter, placed.at, placed.ship->name);
+        }
+    }
+}
+
+void MapView::paintFew(QPainter& painter, const std::vector<CrowdShip>& inView) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    std::vector<QLineF> arrows;
+    arrows.reserve(3 * inView.size());
+    for (const CrowdShip& placed : inView) {
+        addArrow(arrows, placed.at, placed.ship->heading);
+    }
+    painter.setPen(QPen(ArrowColour, 1.5));
+    painter.drawLines(arrows.data(), static_cast<int>(arrows.size()));
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    for (const CrowdShip& placed : inView) {
+        if (!placed.selected) {
+            painter.drawPixmap(placed.at - QPointF(SpriteHalf, SpriteHalf),
+                               MarkerSprite(placed.ship->nation, placed.ship->player, ratio));
+        }
+    }
+    // On top of the others, so the selection shows however dense the map.
+    for (const CrowdShip& placed : inView) {
+        if (placed.selected) {
+            paintShip(painter, *placed.ship, placed.at, false);
         }
     }
 }
@@ -318,7 +305,7 @@ void MapView::paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool
                            SelectionSprite(painter.device()->devicePixelRatioF()));
     }
     std::vector<QLineF> arrow;
-    addArrow(arrow, at, ship.heading, true);
+    addArrow(arrow, at, ship.heading);
     painter.setPen(QPen(ArrowColour, 1.5));
     painter.drawLines(arrow.data(), static_cast<int>(arrow.size()));
     painter.drawPixmap(

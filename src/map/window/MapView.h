@@ -4,7 +4,9 @@
 #include "map/MapEdits.h"
 #include "map/MapGeometry.h"
 #include "map/MapShips.h"
+#include "map/window/CrowdPainter.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QTimer>
@@ -75,6 +77,8 @@ class MapView : public QWidget {
     void paintScene(QPainter& painter, int skipRow) const;
     void paintGrid(QPainter& painter) const;
     void paintShips(QPainter& painter, int skipRow) const;
+    // Few enough ships to draw each smoothly, with its arrow's head.
+    void paintFew(QPainter& painter, const std::vector<CrowdShip>& inView) const;
     void paintShip(QPainter& painter, const MapShip& ship, QPointF at, bool named) const;
     // Beside the ship, on the side where the view shows it whole.
     void drawName(QPainter& painter, QPointF at, const std::string& name) const;
@@ -113,6 +117,8 @@ class MapView : public QWidget {
     // While a ship is dragged, everything else stays as drawn here and only the ship is drawn
     // anew on each move.
     QPixmap still_;
+    // The picture a crowd of ships is drawn into, kept for the next paint.
+    mutable QImage crowd_;
     mutable bool namesShown_ = false;
 };
 

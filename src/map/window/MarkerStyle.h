@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QPointF>
 
@@ -13,6 +14,9 @@ void DrawMarker(QPainter& painter, int nation, QPointF centre, qreal radius);
 
 // How a ship of the nation is marked, for the legend.
 QPixmap MarkerIcon(int nation, int size);
+
+// The heading arrows' colour.
+inline const QColor ArrowColour(0x30, 0x30, 0x30);
 
 // The marks laid around a marker.
 inline constexpr qreal MarkerRadius = 5;

@@ -1,0 +1,164 @@
+#include "map/CrowdPicture.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+
+namespace forgeline {
+namespace {
+
+constexpr Pixel OpaqueAlpha = 0xFF000000u;
+constexpr unsigned WordBits = 64;
+constexpr int TileSide = 16;
+
+// Each channel of the pixel times alpha / 255, rounded; two channels at a time.
+Pixel scaled(Pixel pixel, Pixel alpha) {
+    Pixel redBlue = (pixel & 0x00FF00FFu) * alpha;
+    redBlue = ((redBlue + ((redBlue >> 8) & 0x00FF00FFu) + 0x00800080u) >> 8) & 0x00FF00FFu;
+    Pixel alphaGreen = ((pixel >> 8) & 0x00FF00FFu) * alpha;
+    alphaGreen = (alphaGreen + ((alphaGreen >> 8) & 0x00FF00FFu) + 0x00800080u) & 0xFF00FF00u;
+    return alphaGreen | redBlue;
+}
+
+// Lays `colour` under the pixel, which is not opaque yet; whether it is now.
+inline bool under(Pixel& pixel, Pixel colour) {
+    if (pixel == 0) {
+        pixel = colour;
+        return pixel >= OpaqueAlpha;
+    }
+    const Pixel room = 255 - (pixel >> 24);
+    // Alpha is rounded up, so that a pixel under many faint edges does turn opaque, as those
+    // edges drawn over each other would leave it; rounded down it would stop short forever.
+    const Pixel alpha = ((colour >> 24) * room + 254) / 255;
+    pixel += (scaled(colour, room) & 0x00FFFFFFu) | (alpha << 24);
+    return pixel >= OpaqueAlpha;
+}
+
+// The pixel holding a point: pixel (i, j) spans [i, i + 1) x [j, j + 1).
+int pixelOf(double at) {
+    return static_cast<int>(std::floor(std::clamp(at, -1e9, 1e9)));
+}
+
+} // namespace
+
+CrowdSprite::CrowdSprite(int width, int height, std::vector<Pixel> pixels)
+    : width_(width), height_(height), pixels_(std::move(pixels)), runs_(std::size_t(height)) {
+    for (int y = 0; y < height_; ++y) {
+        const Pixel* line = row(y);
+        int first = 0;
+        while (first < width_ && line[first] == 0) {
+            ++first;
+        }
+        int end = width_;
+        while (end > first && line[end - 1] == 0) {
+            --end;
+        }
+        runs_[std::size_t(y)] = {first, end};
+    }
+}
+
+CrowdPicture::CrowdPicture(Pixel* pixels, int width, int height, std::ptrdiff_t stride)
+    : pixels_(pixels), width_(std::max(width, 0)), height_(std::max(height, 0)), stride_(stride),
+      wordsPerRow_((std::size_t(width_) + WordBits - 1) / WordBits),
+      opaque_(wordsPerRow_ * std::size_t(height_)),
+      tilesPerRow_(std::size_t(width_ + TileSide - 1) / TileSide),
+      tileOpaque_(tilesPerRow_ * (std::size_t(height_ + TileSide - 1) / TileSide)) {}
+
+bool CrowdPicture::hidden(int left, int top, int right, int bottom) const {
+    const int lastRow = (std::min(bottom, height_) - 1) / TileSide;
+    const int lastColumn = (std::min(right, width_) - 1) / TileSide;
+    for (int row = std::max(top, 0) / TileSide; row <= lastRow; ++row) {
+        for (int column = std::max(left, 0) / TileSide; column <= lastColumn; ++column) {
+            const int area = std::min(TileSide, width_ - column * TileSide) *
+                             std::min(TileSide, height_ - row * TileSide);
+            if (tileOpaque_[std::size_t(row) * tilesPerRow_ + std::size_t(column)] < area) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void CrowdPicture::blendUnder(unsigned x, unsigned y, Pixel colour) {
+    std::uint64_t& word = opaque_[y * wordsPerRow_ + x / WordBits];
+    const std::uint64_t bit = std::uint64_t{1} << (x % WordBits);
+    if ((word & bit) == 0 && under(pixels_[std::ptrdiff_t(y) * stride_ + x], colour)) {
+        word |= bit;
+        ++tileOpaque_[y / TileSide * tilesPerRow_ + x / TileSide];
+    }
+}
+
+void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
+    const int firstRow = std::max(0, -top);
+    const int endRow = std::min(sprite.height(), height_ - top);
+    if (firstRow >= endRow || left >= width_ || left + sprite.width() <= 0 ||
+        hidden(left, top + firstRow, left + sprite.width(), top + endRow)) {
+        return;
+    }
+    for (int row = firstRow; row < endRow; ++row) {
+        const CrowdSprite::Run run = sprite.run(row);
+        const auto first = static_cast<unsigned>(std::max(left + run.first, 0));
+        const auto end = static_cast<unsigned>(std::min(left + run.end, width_));
+        if (first >= end) {
+            continue;
+        }
+        const auto y = static_cast<unsigned>(top + row);
+        Pixel* pixels = pixels_ + std::ptrdiff_t(y) * stride_;
+        const Pixel* from = sprite.row(row) - left;
+        std::uint64_t* words = opaque_.data() + std::size_t(y) * wordsPerRow_;
+        int* tiles = tileOpaque_.data() + y / TileSide * tilesPerRow_;
+        // Only the pixels of the run not yet opaque are visited, found a word of bits at a time.
+        const unsigned lastWord = (end - 1) / WordBits;
+        std::uint64_t wanted = ~std::uint64_t{0} << (first % WordBits);
+        for (unsigned word = first / WordBits;; ++word, wanted = ~std::uint64_t{0}) {
+            if (word == lastWord) {
+                wanted &= ~std::uint64_t{0} >> (WordBits - 1 - (end - 1) % WordBits);
+            }
+            const unsigned base = word * WordBits;
+            for (std::uint64_t open = ~words[word] & wanted; open != 0; open &= open - 1) {
+                const unsigned x = base + unsigned(std::countr_zero(open));
+                if (under(pixels[x], from[x])) {
+                    words[word] |= std::uint64_t{1} << (x - base);
+                    ++tiles[x / TileSide];
+                }
+            }
+            if (word == lastWord) {
+                break;
+            }
+        }
+    }
+}
+
+void CrowdPicture::lineUnder(double x0, double y0, double x1, double y1, Pixel colour,
+                             int thickness) {
+    const int fromX = pixelOf(x0);
+    const int fromY = pixelOf(y0);
+    const int toX = pixelOf(x1);
+    const int toY = pixelOf(y1);
+    const int spread = thickness / 2 + 1;
+    if (hidden(std::min(fromX, toX) - spread, std::min(fromY, toY) - spread,
+               std::max(fromX, toX) + spread + 1, std::max(fromY, toY) + spread + 1)) {
+        return;
+    }
+    const int steps = std::max({std::abs(toX - fromX), std::abs(toY - fromY), 1});
+    // One pixel a step along the longer direction, a share of one along the other, in 1/65536.
+    const long long stepX = (static_cast<long long>(toX - fromX) << 16) / steps;
+    const long long stepY = (static_cast<long long>(toY - fromY) << 16) / steps;
+    // A thick line is widened across its longer direction.
+    const bool acrossY = std::abs(stepX) >= std::abs(stepY);
+    const int firstOffset = -(thickness - 1) / 2;
+    long long x = (static_cast<long long>(fromX) << 16) + 0x8000;
+    long long y = (static_cast<long long>(fromY) << 16) + 0x8000;
+    for (int step = 0; step <= steps; ++step, x += stepX, y += stepY) {
+        for (int offset = firstOffset; offset < firstOffset + thickness; ++offset) {
+            const int px = static_cast<int>(x >> 16) + (acrossY ? 0 : offset);
+            const int py = static_cast<int>(y >> 16) + (acrossY ? offset : 0);
+            if (px >= 0 && px < width_ && py >= 0 && py < height_) {
+                blendUnder(unsigned(px), unsigned(py), colour);
+            }
+        }
+    }
+}
+
+} // namespace forgeline

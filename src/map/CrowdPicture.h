@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace forgeline {
+
+// Pixels are premultiplied 0xAARRGGBB: a colour channel never exceeds its pixel's alpha.
+using Pixel = std::uint32_t;
+
+// A small picture laid at every ship of a crowd, with the run of pixels that are not fully
+// transparent in each of its rows.
+class CrowdSprite {
+  public:
+    CrowdSprite() = default;
+    // `pixels` holds `height` rows of `width` pixels.
+    CrowdSprite(int width, int height, std::vector<Pixel> pixels);
+
+    struct Run {
+        int first = 0;
+        int end = 0; // past the last; first == end for a row of nothing
+    };
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    const Pixel* row(int y) const { return pixels_.data() + std::ptrdiff_t(y) * width_; }
+    Run run(int y) const { return runs_[std::size_t(y)]; }
+
+  private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<Pixel> pixels_;
+    std::vector<Run> runs_;
+};
+
+// A picture of a crowd drawn from its top down: each sprite or line is laid under what is drawn
+// already, and a pixel once opaque is never touched again. Tens of thousands of overlapping
+// ships then cost about as much as the pixels they leave visible, not as all of theirs. The
+// result is what drawing them from the bottom up, each over the last, would give.
+class CrowdPicture {
+  public:
+    // Draws into `pixels`, which must start fully transparent: `height` rows of `width`
+    // pixels, `stride` pixels from the start of one row to the next.
+    CrowdPicture(Pixel* pixels, int width, int height, std::ptrdiff_t stride);
+
+    // The sprite's top-left pixel at (left, top); whatever falls outside the picture is left off.
+    void putUnder(const CrowdSprite& sprite, int left, int top);
+    // A line of opaque `colour`, `thickness` pixels across, from the pixel holding (x0, y0) to
+    // the one holding (x1, y1).
+    void lineUnder(double x0, double y0, double x1, double y1, Pixel colour, int thickness);
+
+  private:
+    // Whether every pixel of the picture from (left, top) to before (right, bottom) is opaque.
+    bool hidden(int left, int top, int right, int bottom) const;
+    void blendUnder(unsigned x, unsigned y, Pixel colour);
+
+    Pixel* pixels_;
+    int width_;
+    int height_;
+    std::ptrdiff_t stride_;
+    // One bit a pixel, set once it is opaque, so a covered run of a sprite's row is passed over
+    // a word at a time.
+    std::size_t wordsPerRow_;
+    std::vector<std::uint64_t> opaque_;
+    // How many pixels of each square tile are opaque, so that a ship hidden by those drawn
+    // already is passed over with a few looks.
+    std::size_t tilesPerRow_;
+    std::vector<int> tileOpaque_;
+};
+
+} // namespace forgeline

@@ -1,0 +1,227 @@
+#include "map/CrowdPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace forgeline {
+namespace {
+
+constexpr Pixel Red = 0xFFFF0000u;
+constexpr Pixel Blue = 0xFF0000FFu;
+constexpr Pixel HalfGreen = 0x80008000u;
+
+struct Picture {
+    int width;
+    int height;
+    std::vector<Pixel> pixels;
+    CrowdPicture crowd;
+
+    Picture(int w, int h)
+        : width(w), height(h), pixels(std::size_t(w * h), 0), crowd(pixels.data(), w, h, w) {}
+
+    Pixel at(int x, int y) const { return pixels[std::size_t(y * width + x)]; }
+};
+
+CrowdSprite filled(int width, int height, Pixel colour) {
+    return {width, height, std::vector<Pixel>(std::size_t(width * height), colour)};
+}
+
+// What drawing `front` over `back` leaves, in real numbers, channel by channel.
+Pixel over(Pixel front, Pixel back) {
+    const double room = 1 - (front >> 24) / 255.0;
+    Pixel result = 0;
+    for (const int shift : {0, 8, 16, 24}) {
+        const double channel = ((front >> shift) & 0xFF) + ((back >> shift) & 0xFF) * room;
+        result |= Pixel(std::lround(channel)) << shift;
+    }
+    return result;
+}
+
+bool near(Pixel a, Pixel b, int tolerance) {
+    for (const int shift : {0, 8, 16, 24}) {
+        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(CrowdPicture, SpriteLandsWhereItIsPutAndWhatFallsOutsideIsLeftOff) {
+    struct Row {
+        int left;
+        int top;
+    };
+    // A 3x2 sprite in a 70x5 picture: inside, past each edge, across the 64th column.
+    const Row rows[] = {{2, 1}, {-2, 0}, {68, 3}, {1, -1}, {62, 4}, {-3, 0}, {70, 0}, {0, 5}};
+    for (const Row& row : rows) {
+        Picture picture(70, 5);
+        std::vector<Pixel> pixels(6);
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            pixels[i] = 0xFF000000u | Pixel(i + 1);
+        }
+        picture.crowd.putUnder({3, 2, pixels}, row.left, row.top);
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                const int sx = x - row.left;
+                const int sy = y - row.top;
+                const bool inside = sx >= 0 && sx < 3 && sy >= 0 && sy < 2;
+                EXPECT_EQ(picture.at(x, y), inside ? pixels[std::size_t(sy * 3 + sx)] : 0)
+                    << row.left << "," << row.top << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(CrowdPicture, LaidFromTheTopDownItEqualsDrawingFromTheBottomUp) {
+    // Overlapping sprites of edges and holes, listed from the top down.
+    std::vector<Pixel> ring(25, 0);
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        ring[i] = i % 5 == 0 || i % 7 == 0 ? 0x40102030u : (i % 3 == 0 ? 0 : 0xC0603010u);
+    }
+    const std::vector<std::pair<CrowdSprite, std::pair<int, int>>> sprites = {
+        {CrowdSprite(5, 5, ring), {1, 1}},
+        {filled(4, 4, HalfGreen), {3, 2}},
+        {CrowdSprite(5, 5, ring), {2, 3}},
+        {filled(3, 6, 0xFF202020u), {0, 0}}};
+    Picture picture(8, 8);
+    for (const auto& [sprite, place] : sprites) {
+        picture.crowd.putUnder(sprite, place.first, place.second);
+    }
+    std::vector<Pixel> expected(64, 0);
+    for (auto layer = sprites.rbegin(); layer != sprites.rend(); ++layer) {
+        const auto& [sprite, place] = *layer;
+        for (int y = 0; y < sprite.height(); ++y) {
+            for (int x = 0; x < sprite.width(); ++x) {
+                Pixel& pixel = expected[std::size_t((place.second + y) * 8 + place.first + x)];
+                pixel = over(sprite.row(y)[x], pixel);
+            }
+        }
+    }
+    for (int i = 0; i < 64; ++i) {
+        EXPECT_TRUE(near(picture.pixels[std::size_t(i)], expected[std::size_t(i)], 2))
+            << "pixel " << i << ": " << std::hex << picture.pixels[std::size_t(i)] << " against "
+            << expected[std::size_t(i)];
+    }
+}
+
+TEST(CrowdPicture, AnOpaquePixelHidesWhatIsLaidUnderIt) {
+    Picture picture(130, 20);
+    picture.crowd.putUnder(filled(128, 16, Red), 1, 2);
+    picture.crowd.putUnder(filled(130, 20, Blue), 0, 0);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 130; ++x) {
+            const bool covered = x >= 1 && x < 129 && y >= 2 && y < 18;
+            ASSERT_EQ(picture.at(x, y), covered ? Red : Blue) << x << "," << y;
+        }
+    }
+}
+
+TEST(CrowdPicture, AWholeCoverLeavesOnlyTheUncoveredPixelsToShow) {
+    // Picture sides that are no multiple of the tiles it keeps count in; each row leaves one
+    // pixel uncovered, at a corner, an edge or inside.
+    const std::pair<int, int> rows[] = {{19, 17}, {0, 0}, {7, 17}, {19, 5}, {16, 16}, {15, 15}};
+    for (const auto& [openX, openY] : rows) {
+        Picture picture(20, 18);
+        std::vector<Pixel> cover(20 * 18, Red);
+        cover[std::size_t(openY * 20 + openX)] = 0;
+        picture.crowd.putUnder({20, 18, cover}, 0, 0);
+        picture.crowd.putUnder(filled(20, 18, Blue), 0, 0);
+        picture.crowd.putUnder(filled(2, 2, HalfGreen), openX - 1, openY - 1);
+        for (int y = 0; y < 18; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                ASSERT_EQ(picture.at(x, y), x == openX && y == openY ? Blue : Red)
+                    << openX << "," << openY << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(CrowdPicture, FaintEdgesLaidManyTimesTurnOpaque) {
+    const Pixel faint = 0x0A0A0000u;
+    Picture picture(1, 1);
+    for (int layer = 0; layer < 300; ++layer) {
+        picture.crowd.putUnder(filled(1, 1, faint), 0, 0);
+    }
+    EXPECT_EQ(picture.at(0, 0) >> 24, 0xFFu);
+    // Once opaque, nothing under it shows.
+    const Pixel before = picture.at(0, 0);
+    picture.crowd.putUnder(filled(1, 1, Blue), 0, 0);
+    EXPECT_EQ(picture.at(0, 0), before);
+}
+
+std::set<std::pair<int, int>> drawnPixels(const Picture& picture) {
+    std::set<std::pair<int, int>> drawn;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            if (picture.at(x, y) != 0) {
+                EXPECT_EQ(picture.at(x, y), Red);
+                drawn.insert({x, y});
+            }
+        }
+    }
+    return drawn;
+}
+
+TEST(CrowdPicture, LinesRunFromThePixelOfOneEndToThatOfTheOther) {
+    struct Row {
+        double x0, y0, x1, y1;
+        int thickness;
+        std::set<std::pair<int, int>> pixels;
+    };
+    const Row rows[] = {{1.5, 1.5, 4.9, 1.2, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+                        {4.2, 1.7, 1.0, 1.0, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+                        {2.5, 0.5, 2.5, 3.5, 1, {{2, 0}, {2, 1}, {2, 2}, {2, 3}}},
+                        {0.5, 0.5, 3.5, 3.5, 1, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+                        {3.5, 0.5, 0.5, 3.5, 1, {{3, 0}, {2, 1}, {1, 2}, {0, 3}}},
+                        {0.5, 0.5, 4.5, 2.5, 1, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+                        {4.5, 2.5, 0.5, 0.5, 1, {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}},
+                        {2.5, 2.5, 2.5, 2.5, 1, {{2, 2}}},
+                        // Widened across its longer direction.
+                        {1.5, 2.5, 3.5, 2.5, 2, {{1, 2}, {2, 2}, {3, 2}, {1, 3}, {2, 3}, {3, 3}}},
+                        {1.5, 1.5, 1.5, 2.5, 3, {{0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}},
+                        // Past the picture's edges only what lies inside is drawn.
+                        {-2.5, 0.5, 1.5, 0.5, 1, {{0, 0}, {1, 0}}},
+                        {6.5, 3.5, 3.5, 6.5, 1, {{5, 4}, {4, 5}, {3, 6}}},
+                        {-3.5, -3.5, -0.5, -0.5, 1, {}}};
+    for (const Row& row : rows) {
+        Picture picture(6, 7);
+        picture.crowd.lineUnder(row.x0, row.y0, row.x1, row.y1, Red, row.thickness);
+        EXPECT_EQ(drawnPixels(picture), row.pixels)
+            << row.x0 << "," << row.y0 << " to " << row.x1 << "," << row.y1;
+    }
+}
+
+TEST(CrowdPicture, ALineUnderOpaquePixelsShowsOnlyBesideThem) {
+    Picture picture(6, 3);
+    picture.crowd.putUnder(filled(2, 3, Blue), 2, 0);
+    picture.crowd.lineUnder(0.5, 1.5, 5.5, 1.5, Red, 1);
+    for (int x = 0; x < 6; ++x) {
+        EXPECT_EQ(picture.at(x, 1), x == 2 || x == 3 ? Blue : Red) << x;
+    }
+
+    // A thick line along the lower edge of an opaque square still shows below it.
+    Picture square(16, 32);
+    square.crowd.putUnder(filled(16, 16, Blue), 0, 0);
+    square.crowd.lineUnder(2.5, 15.5, 10.5, 15.5, Red, 3);
+    for (int x = 0; x < 16; ++x) {
+        EXPECT_EQ(square.at(x, 16), x >= 2 && x <= 10 ? Red : 0) << x;
+        EXPECT_EQ(square.at(x, 15), Blue) << x;
+    }
+}
+
+TEST(CrowdSprite, EachRowKnowsItsRunOfPixelsThatShow) {
+    const CrowdSprite sprite(4, 3, {0, 5, 0, 7, 0, 0, 0, 0, 9, 0, 0, 0});
+    EXPECT_EQ(sprite.run(0).first, 1);
+    EXPECT_EQ(sprite.run(0).end, 4);
+    EXPECT_EQ(sprite.run(1).first, sprite.run(1).end);
+    EXPECT_EQ(sprite.run(2).first, 0);
+    EXPECT_EQ(sprite.run(2).end, 1);
+}
+
+} // namespace
+} // namespace forgeline
