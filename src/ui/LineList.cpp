@@ -1,11 +1,11 @@
 #include "ui/LineList.h"
 
 #include "model/RowRuns.h"
+#include "ui/LineModel.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
-#include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QWidget>
 #include <algorithm>
@@ -15,9 +15,6 @@
 
 namespace forgeline {
 namespace {
-
-// Beyond this many lines added, the list is put in place whole.
-constexpr qsizetype ManyInserted = 64;
 
 // With uniform item sizes the view sizes every row like one sample row; this makes the sample
 // as wide as the widest line.
@@ -58,7 +55,7 @@ qint64 widestOf(const QFontMetricsF& metrics, const QStringList& lines, qint64 w
 
 } // namespace
 
-LineList::LineList(QWidget* parent) : QListView(parent), model_(new QStringListModel(this)) {
+LineList::LineList(QWidget* parent) : QListView(parent), model_(new LineModel(this)) {
     setModel(model_);
     setItemDelegate(new WidestLineDelegate(this));
     setTextElideMode(Qt::ElideNone);
@@ -79,11 +76,11 @@ int LineList::count() const {
 }
 
 QString LineList::line(int row) const {
-    return model_->data(model_->index(row), Qt::DisplayRole).toString();
+    return row >= 0 && row < count() ? model_->lines().at(row) : QString();
 }
 
 QStringList LineList::lines() const {
-    return model_->stringList();
+    return model_->lines();
 }
 
 void LineList::append(const QString& line) {
@@ -91,46 +88,27 @@ void LineList::append(const QString& line) {
 }
 
 void LineList::appendAll(const QStringList& lines) {
-    if (lines.isEmpty()) {
-        return;
-    }
     if (count() == 0) {
-        // One reset instead of a signal per line: a whole file's lines show at once.
+        // A reset instead of rows inserted: a whole file's lines show at once.
         setLines(lines);
         return;
     }
     widenFor(lines);
-    const int first = count();
-    model_->insertRows(first, static_cast<int>(lines.size()));
-    for (int i = 0; i < lines.size(); ++i) {
-        model_->setData(model_->index(first + i), lines[i]);
-    }
+    model_->replace(count(), 0, lines);
 }
 
 void LineList::insert(int row, const QString& line) {
     widenFor({line});
-    model_->insertRows(row, 1);
-    model_->setData(model_->index(row), line);
+    model_->replace(row, 0, {line});
 }
 
 void LineList::replace(int row, const QString& line) {
-    widenFor({line});
-    model_->setData(model_->index(row), line);
+    replaceEach({row}, {line});
 }
 
 void LineList::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
-    if (rows.empty()) {
-        return;
-    }
     widenFor(lines);
-    {
-        // Thirty thousand ships moved at once are one change to draw, not thirty thousand.
-        const QSignalBlocker quiet(model_);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            model_->setData(model_->index(rows[i]), lines[static_cast<qsizetype>(i)]);
-        }
-    }
-    emit model_->dataChanged(model_->index(rows.front()), model_->index(rows.back()));
+    model_->replaceEach(rows, lines);
 }
 
 void LineList::remove(int row) {
@@ -138,7 +116,7 @@ void LineList::remove(int row) {
     // had clicked it; no line is selected afterwards instead.
     selectionModel()->clear();
     widest_.reset();
-    model_->removeRows(row, 1);
+    model_->replace(row, 1, {});
 }
 
 void LineList::clear() {
@@ -147,7 +125,7 @@ void LineList::clear() {
 
 void LineList::setLines(const QStringList& lines) {
     widest_.reset();
-    model_->setStringList(lines);
+    model_->setLines(lines);
 }
 
 QStringList LineList::replaceLines(int row, int count, const QStringList& lines) {
@@ -159,27 +137,7 @@ QStringList LineList::replaceLines(int row, int count, const QStringList& lines)
     } else {
         widest_.reset();
     }
-    if (row == 0 && count == this->count()) {
-        // The whole list changes hands without a copy of its lines.
-        QStringList taken = model_->stringList();
-        model_->setStringList(lines);
-        return taken;
-    }
-    QStringList taken = model_->stringList().mid(row, count);
-    if (lines.size() - count > ManyInserted) {
-        // The model inserts rows one at a time, each moving those after it.
-        const QStringList before = model_->stringList();
-        model_->setStringList(before.mid(0, row) + lines + before.mid(row + count));
-        return taken;
-    }
-    if (count != lines.size()) {
-        model_->removeRows(row, count);
-        model_->insertRows(row, static_cast<int>(lines.size()));
-    }
-    std::vector<int> rows(static_cast<std::size_t>(lines.size()));
-    std::iota(rows.begin(), rows.end(), row);
-    replaceEach(rows, lines);
-    return taken;
+    return model_->replace(row, count, lines);
 }
 
 int LineList::widestLine() const {

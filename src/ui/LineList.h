@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-class QStringListModel;
-
 namespace forgeline {
+
+class LineModel;
 
 // A list of text lines backed by a model, so tens of thousands of lines show at once. Every line
 // shows whole, never cut with an ellipsis: the rows are as wide as the widest line, with a
@@ -65,7 +65,7 @@ class LineList : public QListView {
   private:
     void widenFor(const QStringList& lines);
 
-    QStringListModel* model_;
+    LineModel* model_;
     // In 64ths of a pixel: measured once for all lines when first needed, then widened as
     // lines come; nothing once a line goes or the font changes.
     mutable std::optional<qint64> widest_;

@@ -183,12 +183,22 @@ void FleetEditingTest::selectionsMoveAndTurnTogetherOnTheMap() {
     QCOMPARE(editor.forces->selectedRows(), (std::vector<int>{0, 1, 2}));
     QVERIFY(view->accessibleDescription().startsWith("3 ships selected. "));
 
+    // Moving every ship and undoing it, like pasting, leaves the view where the user put it.
+    QTest::keyClick(view, Qt::Key_Minus);
+    const MapTransform zoomed = view->transform();
+    QTest::keyClick(view, Qt::Key_Right);
+    editor.undo->trigger();
+    QCOMPARE(editor.forces->lines(), QStringList({Hornet, Korg, Kang}));
+    QCOMPARE(view->transform().scale(), zoomed.scale());
+    QCOMPARE(view->transform().origin(), zoomed.origin());
+
     // Ctrl+V over the map centres the pasted ships under the cursor.
     QGuiApplication::clipboard()->setText(Korg + "\r\n" + Kang + "\r\n");
     const QPoint cursor = viewPointOf(view, 0, 600);
+    const MapPoint under = view->transform().toWorld({double(cursor.x()), double(cursor.y())});
     QTest::mouseMove(view, cursor);
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-    const MapPoint under = view->transform().toWorld({double(cursor.x()), double(cursor.y())});
+    QCOMPARE(view->transform().origin(), zoomed.origin());
     const int x = qRound(under.x);
     const int y = qRound(under.y);
     QCOMPARE(

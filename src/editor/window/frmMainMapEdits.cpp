@@ -15,11 +15,12 @@ void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int g
     std::vector<int> rows;
     QStringList lines;
     bool turned = false;
+    const QStringList shown = Forces->lines();
     for (const ShipEdit& edit : edits) {
-        if (edit.row < 0 || edit.row >= Forces->count()) {
+        if (edit.row < 0 || edit.row >= shown.size()) {
             continue;
         }
-        const QString before = Forces->line(edit.row);
+        const QString& before = shown.at(edit.row);
         const std::optional<std::string> after = WithShipChange(ToCore(before), edit.change);
         if (!after) {
             continue;

@@ -45,12 +45,14 @@ void MapFollower::follow(LineList* forces) {
     QAbstractItemModel* model = forces->model();
     connections_.push_back(
         connect(model, &QAbstractItemModel::modelReset, this, &MapFollower::redraw));
+    // Lines added or taken away keep the user's zoom and pan: a paste under the cursor stays
+    // there.
     connections_.push_back(
-        connect(model, &QAbstractItemModel::layoutChanged, this, &MapFollower::redraw));
+        connect(model, &QAbstractItemModel::layoutChanged, this, &MapFollower::refresh));
     connections_.push_back(
-        connect(model, &QAbstractItemModel::rowsInserted, this, &MapFollower::redraw));
+        connect(model, &QAbstractItemModel::rowsInserted, this, &MapFollower::refresh));
     connections_.push_back(
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &MapFollower::redraw));
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &MapFollower::refresh));
     connections_.push_back(connect(model, &QAbstractItemModel::dataChanged, this,
                                    [this](const QModelIndex& first, const QModelIndex& last) {
                                        redrawRows(first.row(), last.row());
@@ -77,12 +79,18 @@ void MapFollower::redraw() {
     }
 }
 
+void MapFollower::refresh() {
+    if (map_ && followed_) {
+        map_->refreshLines(followed_->lines());
+    }
+}
+
 void MapFollower::redrawRows(int first, int last) {
     if (!map_ || !followed_) {
         return;
     }
     if (last - first >= ManyRows) {
-        return map_->refreshLines(followed_->lines());
+        return refresh();
     }
     for (int row = first; row <= last; ++row) {
         map_->showLine(row, followed_->line(row));

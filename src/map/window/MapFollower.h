@@ -22,7 +22,10 @@ class MapFollower : public QObject {
   private:
     void followActiveWindow();
     void follow(LineList* forces);
+    // The lines shown anew, fitted to the view.
     void redraw();
+    // The lines shown anew where the view stands.
+    void refresh();
     void redrawRows(int first, int last);
     void selectInEditor(int row);
     void pickInEditor(const std::vector<int>& rows);

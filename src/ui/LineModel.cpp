@@ -1,0 +1,70 @@
+#include "ui/LineModel.h"
+
+#include <utility>
+
+namespace forgeline {
+
+int LineModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+QVariant LineModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= lines_.size() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return {};
+    }
+    return lines_.at(index.row());
+}
+
+void LineModel::setLines(QStringList lines) {
+    beginResetModel();
+    lines_ = std::move(lines);
+    endResetModel();
+}
+
+void LineModel::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
+    if (rows.empty()) {
+        return;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        lines_[rows[i]] = lines[static_cast<qsizetype>(i)];
+    }
+    emit dataChanged(index(rows.front()), index(rows.back()));
+}
+
+QStringList LineModel::replace(int row, int count, QStringList lines) {
+    const auto added = static_cast<int>(lines.size());
+    if (added == count) {
+        if (count > 0) {
+            for (int i = 0; i < count; ++i) {
+                lines_[row + i].swap(lines[i]);
+            }
+            emit dataChanged(index(row), index(row + count - 1));
+        }
+        return lines;
+    }
+    if (row == 0 && count == lines_.size()) {
+        // The whole list changes hands without a copy of its lines.
+        beginResetModel();
+        std::swap(lines_, lines);
+        endResetModel();
+        return lines;
+    }
+    QStringList taken = lines_.mid(row, count);
+    if (count > 0) {
+        beginRemoveRows({}, row, row + count - 1);
+        lines_.remove(row, count);
+        endRemoveRows();
+    }
+    if (added > 0) {
+        beginInsertRows({}, row, row + added - 1);
+        lines_.insert(row, added, QString());
+        for (int i = 0; i < added; ++i) {
+            lines_[row + i].swap(lines[i]);
+        }
+        endInsertRows();
+    }
+    return taken;
+}
+
+} // namespace forgeline
