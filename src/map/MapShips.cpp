@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 namespace forgeline {
@@ -46,22 +47,22 @@ int nationCode(std::string_view name) {
 
 // The first eight pieces of the line as views into it, and how many of them it has: the map
 // reads every line of a fleet each time it changes, so no piece is copied.
-struct LinePieces {
-    std::array<std::string_view, 8> pieces;
+template <typename Char> struct LinePieces {
+    std::array<std::basic_string_view<Char>, 8> pieces;
     std::size_t count = 0;
 
-    std::string_view operator[](ForceField field) const {
+    std::basic_string_view<Char> operator[](ForceField field) const {
         return pieces[static_cast<std::size_t>(field)];
     }
 };
 
-LinePieces piecesOf(std::string_view line) {
-    LinePieces split;
+template <typename Char> LinePieces<Char> piecesOf(std::basic_string_view<Char> line) {
+    LinePieces<Char> split;
     std::size_t start = 0;
     while (split.count < split.pieces.size()) {
-        const std::size_t space = line.find(' ', start);
+        const std::size_t space = line.find(Char(' '), start);
         split.pieces[split.count++] = line.substr(start, space - start);
-        if (space == std::string_view::npos) {
+        if (space == std::basic_string_view<Char>::npos) {
             return split;
         }
         start = space + 1;
@@ -69,25 +70,96 @@ LinePieces piecesOf(std::string_view line) {
     return split;
 }
 
-} // namespace
+// A piece that the rules read as bytes: as it is, or, from the list's UTF-16, its ASCII in
+// `scratch`. Numbers, nations and markers are ASCII, so a piece with anything else matches none
+// and is handed on as U+FFFD alone.
+std::string_view bytesOf(std::string_view piece, std::string&) {
+    return piece;
+}
 
-MapShips ShipsForMap(const std::vector<std::string>& lines) {
+std::string_view bytesOf(std::u16string_view piece, std::string& scratch) {
+    scratch.clear();
+    for (const char16_t unit : piece) {
+        if (unit >= 0x80) {
+            return "\xEF\xBF\xBD";
+        }
+        scratch.push_back(static_cast<char>(unit));
+    }
+    return scratch;
+}
+
+std::string nameOf(std::string_view name) {
+    return std::string(name);
+}
+
+// UTF-16 as UTF-8; a surrogate without its pair becomes U+FFFD.
+std::string nameOf(std::u16string_view name) {
+    std::string utf8;
+    utf8.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        char32_t code = name[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
+            name[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (name[++i] - 0xDC00);
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            utf8.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            utf8.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else if (code < 0x10000) {
+            utf8.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            utf8.push_back(static_cast<char>(0xF0 | (code >> 18)));
+            utf8.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+            utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    }
+    return utf8;
+}
+
+template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
     MapShips result;
     result.ships.reserve(lines.size());
+    std::string scratch;
+    const auto number = [&scratch](auto piece) -> std::optional<double> {
+        const std::string_view bytes = bytesOf(piece, scratch);
+        return IsNumeric(bytes) ? std::optional(numberOf(bytes)) : std::nullopt;
+    };
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        const LinePieces pieces = piecesOf(lines[row]);
-        const std::string_view x = pieces[ForceField::X];
-        const std::string_view y = pieces[ForceField::Y];
-        const std::string_view heading = pieces[ForceField::Heading];
-        if (pieces.count < 8 || !IsNumeric(x) || !IsNumeric(y) || !IsNumeric(heading)) {
+        const auto pieces = piecesOf(std::basic_string_view<Char>(lines[row]));
+        if (pieces.count < 8) {
             ++result.notShown;
             continue;
         }
-        result.ships.push_back({static_cast<int>(row), nationCode(pieces[ForceField::Nation]),
-                                std::string(pieces[ForceField::Name]), numberOf(x), numberOf(y),
-                                numberOf(heading), pieces[ForceField::Marker] == PlayerMarker});
+        const std::optional<double> x = number(pieces[ForceField::X]);
+        const std::optional<double> y = number(pieces[ForceField::Y]);
+        const std::optional<double> heading = number(pieces[ForceField::Heading]);
+        if (!x || !y || !heading) {
+            ++result.notShown;
+            continue;
+        }
+        const int nation = nationCode(bytesOf(pieces[ForceField::Nation], scratch));
+        const bool player = bytesOf(pieces[ForceField::Marker], scratch) == PlayerMarker;
+        result.ships.push_back({static_cast<int>(row), nation, nameOf(pieces[ForceField::Name]), *x,
+                                *y, *heading, player});
     }
     return result;
+}
+
+} // namespace
+
+MapShips ShipsForMap(const std::vector<std::string>& lines) {
+    return shipsOf<char>(lines);
+}
+
+MapShips ShipsForMap(const std::vector<std::u16string_view>& lines) {
+    return shipsOf<char16_t>(lines);
 }
 
 std::string NotShownText(int count) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace forgeline {
@@ -26,6 +27,9 @@ struct MapShips {
 // The lines that have all eight fields and numbers for X, Y and heading become ships; the
 // rest are only counted.
 MapShips ShipsForMap(const std::vector<std::string>& lines);
+// The same read from UTF-16 text, as a list of the windows holds it, without a copy of each
+// line; names come out in UTF-8.
+MapShips ShipsForMap(const std::vector<std::u16string_view>& lines);
 
 // "1 ship not shown", "N ships not shown", or nothing when every line is on the map.
 std::string NotShownText(int count);

@@ -14,6 +14,16 @@ std::vector<std::string> ToCore(const QStringList& lines) {
     return out;
 }
 
+std::vector<std::u16string_view> Utf16Views(const QStringList& lines) {
+    std::vector<std::u16string_view> views;
+    views.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines) {
+        views.emplace_back(reinterpret_cast<const char16_t*>(line.utf16()),
+                           static_cast<std::size_t>(line.size()));
+    }
+    return views;
+}
+
 QStringList FromCore(const std::vector<std::string>& lines) {
     QStringList out;
     out.reserve(static_cast<qsizetype>(lines.size()));

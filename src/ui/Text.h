@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QPlainTextEdit;
@@ -18,6 +19,9 @@ inline QString FromCore(const std::string& text) {
 }
 
 std::vector<std::string> ToCore(const QStringList& lines);
+// The lines' own UTF-16, for a rule that reads many lines and keeps none: no line is copied.
+// The views hold while the list does.
+std::vector<std::u16string_view> Utf16Views(const QStringList& lines);
 QStringList FromCore(const std::vector<std::string>& lines);
 
 // The text of a multi-line box as it was set or typed. toPlainText() would turn non-breaking

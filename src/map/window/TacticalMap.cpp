@@ -116,7 +116,7 @@ QWidget* TacticalMap::buildLegend() {
 }
 
 void TacticalMap::showLines(const QStringList& lines, std::vector<int> selection) {
-    MapShips shown = ShipsForMap(ToCore(lines));
+    MapShips shown = ShipsForMap(Utf16Views(lines));
     lines_ = lines;
     selection_ = selection;
     notShown_ = shown.notShown;
@@ -126,7 +126,7 @@ void TacticalMap::showLines(const QStringList& lines, std::vector<int> selection
 }
 
 void TacticalMap::refreshLines(const QStringList& lines) {
-    MapShips shown = ShipsForMap(ToCore(lines));
+    MapShips shown = ShipsForMap(Utf16Views(lines));
     lines_ = lines;
     notShown_ = shown.notShown;
     showNotShown();
