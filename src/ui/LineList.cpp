@@ -160,6 +160,20 @@ void LineList::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
 }
 
+QRegion LineList::visualRegionForSelection(const QItemSelection& selection) const {
+    // The view would measure every selected row to know what to repaint: thirty thousand
+    // selected at once then cost more than drawing the rows shown.
+    qsizetype rows = 0;
+    for (const QItemSelectionRange& range : selection) {
+        rows += range.height();
+    }
+    const int shown = viewport()->height() / std::max(1, fontMetrics().height()) + 1;
+    if (rows > shown) {
+        return QRegion(viewport()->rect());
+    }
+    return QListView::visualRegionForSelection(selection);
+}
+
 void LineList::setManySelectable(bool many) {
     setSelectionMode(many ? QAbstractItemView::ExtendedSelection
                           : QAbstractItemView::SingleSelection);

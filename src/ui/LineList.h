@@ -61,6 +61,7 @@ class LineList : public QListView {
 
   protected:
     void changeEvent(QEvent* event) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
 
   private:
     void widenFor(const QStringList& lines);

@@ -148,6 +148,29 @@ class ControlFidelityTest : public QObject {
         QVERIFY(forces->widestLine() < forces->fontMetrics().horizontalAdvance(wide));
         forces->replace(1, wide);
         QVERIFY(forces->widestLine() >= forces->fontMetrics().horizontalAdvance(wide));
+
+        // Selecting more lines than the list shows, and then none, repaints the lines shown.
+        auto* editorForces = w.editor.findChild<LineList*>("Forces");
+        editorForces->setLines(
+            QStringList(500, QStringLiteral("Klingon BC Korg 1 2 3 3 <internal> ()")));
+        const QPoint firstRow =
+            editorForces->visualRect(editorForces->model()->index(0, 0)).center();
+        // What the screen shows, not the list painted anew for the look.
+        const auto shownAt = [&] {
+            QApplication::processEvents();
+            const QPoint at = editorForces->viewport()->mapTo(&w.editor, firstRow);
+            return QGuiApplication::primaryScreen()
+                ->grabWindow(w.editor.winId())
+                .toImage()
+                .pixel(at.x() + 1, at.y());
+        };
+        const QRgb plain = shownAt();
+        std::vector<int> rows(500);
+        std::iota(rows.begin(), rows.end(), 0);
+        editorForces->selectRows(rows);
+        QVERIFY(shownAt() != plain);
+        editorForces->selectRows({});
+        QCOMPARE(shownAt(), plain);
     }
 
     void theNameTakesNoPastedSpaceAndOnlyLeftClicks() {
