@@ -13,32 +13,50 @@
 namespace forgeline {
 namespace {
 
+// A whole number of at most 15 digits, with or without a sign, as nearly every line holds:
+// read digit by digit, exact as the general reader would give it, at a fraction of its cost.
+template <typename Char> std::optional<double> wholeNumberOf(std::basic_string_view<Char> text) {
+    const bool negative = !text.empty() && text.front() == Char('-');
+    if (!text.empty() && (negative || text.front() == Char('+'))) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > 15) {
+        return std::nullopt;
+    }
+    long long whole = 0;
+    for (const Char c : text) {
+        if (c < Char('0') || c > Char('9')) {
+            return std::nullopt;
+        }
+        whole = whole * 10 + (c - Char('0'));
+    }
+    return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+}
+
 // Only for text that IsNumeric accepted. from_chars takes no leading "+", and leaves the value
 // alone for an underflow, which is then zero.
 double numberOf(std::string_view text) {
+    if (const std::optional<double> whole = wholeNumberOf(text)) {
+        return *whole;
+    }
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
-    }
-    // Whole numbers, which nearly every line holds, are read digit by digit: exact below 2^53,
-    // as the general reader would give them, at a fraction of its cost.
-    const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (!digits.empty() && digits.size() <= 15 &&
-        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        long long whole = 0;
-        for (const char c : digits) {
-            whole = whole * 10 + (c - '0');
-        }
-        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     }
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }
 
-int nationCode(std::string_view name) {
+template <typename Char>
+bool sameAscii(std::basic_string_view<Char> piece, std::string_view ascii) {
+    return piece.size() == ascii.size() &&
+           std::equal(ascii.begin(), ascii.end(), piece.begin(),
+                      [](char a, Char c) { return Char(static_cast<unsigned char>(a)) == c; });
+}
+
+template <typename Char> int nationCode(std::basic_string_view<Char> name) {
     for (const Nation& nation : Nations()) {
-        if (nation.name == name) {
+        if (sameAscii(name, nation.name)) {
             return nation.code;
         }
     }
@@ -70,9 +88,8 @@ template <typename Char> LinePieces<Char> piecesOf(std::basic_string_view<Char> 
     return split;
 }
 
-// A piece that the rules read as bytes: as it is, or, from the list's UTF-16, its ASCII in
-// `scratch`. Numbers, nations and markers are ASCII, so a piece with anything else matches none
-// and is handed on as U+FFFD alone.
+// A piece that the number rules read as bytes: as it is, or, from the list's UTF-16, its ASCII
+// in `scratch`; a piece with anything else is no number, and is handed on as U+FFFD alone.
 std::string_view bytesOf(std::string_view piece, std::string&) {
     return piece;
 }
@@ -127,7 +144,10 @@ template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>
     MapShips result;
     result.ships.reserve(lines.size());
     std::string scratch;
-    const auto number = [&scratch](auto piece) -> std::optional<double> {
+    const auto number = [&scratch](std::basic_string_view<Char> piece) -> std::optional<double> {
+        if (const std::optional<double> whole = wholeNumberOf(piece)) {
+            return whole;
+        }
         const std::string_view bytes = bytesOf(piece, scratch);
         return IsNumeric(bytes) ? std::optional(numberOf(bytes)) : std::nullopt;
     };
@@ -144,8 +164,8 @@ template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>
             ++result.notShown;
             continue;
         }
-        const int nation = nationCode(bytesOf(pieces[ForceField::Nation], scratch));
-        const bool player = bytesOf(pieces[ForceField::Marker], scratch) == PlayerMarker;
+        const int nation = nationCode(pieces[ForceField::Nation]);
+        const bool player = sameAscii(pieces[ForceField::Marker], PlayerMarker);
         result.ships.push_back({static_cast<int>(row), nation, nameOf(pieces[ForceField::Name]), *x,
                                 *y, *heading, player});
     }
