@@ -29,15 +29,19 @@ std::string WholeNumberText(long long value) {
     return std::to_string(value);
 }
 
-std::optional<std::string> WithShipChange(std::string_view line, const ShipChange& change) {
+namespace {
+
+template <typename Char>
+std::optional<std::basic_string<Char>> withShipChange(std::basic_string_view<Char> line,
+                                                      const ShipChange& change) {
     // Start and end of the pieces up to the heading, found by the same single-space cut as
     // every reader of the line makes.
     constexpr auto Heading = static_cast<std::size_t>(ForceField::Heading);
     std::array<std::size_t, Heading + 2> starts{};
     std::size_t pieces = 1;
     for (std::size_t at = 0; pieces < starts.size(); ++pieces) {
-        at = line.find(' ', at);
-        if (at == std::string_view::npos) {
+        at = line.find(Char(' '), at);
+        if (at == std::basic_string_view<Char>::npos) {
             break;
         }
         starts[pieces] = ++at;
@@ -48,15 +52,19 @@ std::optional<std::string> WithShipChange(std::string_view line, const ShipChang
     if (pieces == Heading + 1) {
         starts[Heading + 1] = line.size() + 1;
     }
-    std::string result(line.substr(0, starts[static_cast<std::size_t>(ForceField::X)]));
+    std::basic_string<Char> result;
+    // The numbers written are at most 11 characters each, so one allocation holds the line.
+    result.reserve(line.size() + 3 * 11);
+    result += line.substr(0, starts[static_cast<std::size_t>(ForceField::X)]);
     const std::optional<long long>* numbers[] = {&change.x, &change.y, &change.heading};
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
         const std::size_t field = static_cast<std::size_t>(ForceField::X) + i;
         if (i > 0) {
-            result += ' ';
+            result += Char(' ');
         }
         if (*numbers[i]) {
-            result += WholeNumberText(**numbers[i]);
+            const std::string number = WholeNumberText(**numbers[i]);
+            result.append(number.begin(), number.end());
         } else {
             result += line.substr(starts[field], starts[field + 1] - 1 - starts[field]);
         }
@@ -65,6 +73,16 @@ std::optional<std::string> WithShipChange(std::string_view line, const ShipChang
         result += line.substr(starts[Heading + 1] - 1);
     }
     return result;
+}
+
+} // namespace
+
+std::optional<std::string> WithShipChange(std::string_view line, const ShipChange& change) {
+    return withShipChange(line, change);
+}
+
+std::optional<std::u16string> WithShipChange(std::u16string_view line, const ShipChange& change) {
+    return withShipChange(line, change);
 }
 
 long long NormalHeading(double degrees) {

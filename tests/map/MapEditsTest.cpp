@@ -22,7 +22,15 @@ TEST(MapEdits, RewritesOnlyTheChangedNumbersOfALine) {
     };
     for (const auto& [line, change, expected] : rows) {
         EXPECT_EQ(WithShipChange(line, change), expected) << line;
+        // The same line as a list of the windows holds it.
+        const std::u16string wide(line.begin(), line.end());
+        const std::optional<std::u16string> wideExpected =
+            expected ? std::optional(std::u16string(expected->begin(), expected->end())) : none;
+        EXPECT_EQ(WithShipChange(std::u16string_view(wide), change), wideExpected) << line;
     }
+    EXPECT_EQ(WithShipChange(std::u16string_view(u"Federation DD Zoë\u00A0😀 0 0 90 2 <player> ()"),
+                             {-12, none, 7}),
+              u"Federation DD Zoë\u00A0😀 -12 0 7 2 <player> ()");
 }
 
 TEST(MapEdits, WholeNumbersAndHeadings) {

@@ -21,11 +21,14 @@ void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int g
             continue;
         }
         const QString& before = shown.at(edit.row);
-        const std::optional<std::string> after = WithShipChange(ToCore(before), edit.change);
+        const std::optional<std::u16string> after =
+            WithShipChange(std::u16string_view(reinterpret_cast<const char16_t*>(before.utf16()),
+                                               static_cast<std::size_t>(before.size())),
+                           edit.change);
         if (!after) {
             continue;
         }
-        QString line = FromCore(*after);
+        QString line = QString::fromUtf16(after->data(), static_cast<qsizetype>(after->size()));
         if (line != before) {
             rows.push_back(edit.row);
             lines.push_back(std::move(line));
