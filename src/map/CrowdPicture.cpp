@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 namespace forgeline {
 namespace {
@@ -11,6 +12,9 @@ namespace {
 constexpr Pixel OpaqueAlpha = 0xFF000000u;
 constexpr unsigned WordBits = 64;
 constexpr int TileSide = 16;
+// Rows of a band: its pixels, a few tens of kilobytes, stay in the cache while it is drawn.
+constexpr int BandRows = 32;
+constexpr int MostThreads = 4;
 
 // Each channel of the pixel times alpha / 255, rounded; two channels at a time.
 Pixel scaled(Pixel pixel, Pixel alpha) {
@@ -158,6 +162,67 @@ void CrowdPicture::lineUnder(double x0, double y0, double x1, double y1, Pixel c
                 blendUnder(unsigned(px), unsigned(py), colour);
             }
         }
+    }
+}
+
+void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>& lines,
+               Pixel lineColour, int thickness, Pixel* pixels, int width, int height,
+               std::ptrdiff_t stride) {
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const int bands = (height + BandRows - 1) / BandRows;
+    // What each band holds, in the order drawn: marks by their rows, lines by the rows they
+    // may touch.
+    std::vector<std::vector<std::size_t>> bandMarks(static_cast<std::size_t>(bands));
+    std::vector<std::vector<std::size_t>> bandLines(static_cast<std::size_t>(bands));
+    const auto addTo = [bands](std::vector<std::vector<std::size_t>>& bins, std::size_t item,
+                               long long top, long long bottom) {
+        const long long first = std::max(top, 0LL) / BandRows;
+        const long long last = std::min(bottom, static_cast<long long>(bands) * BandRows - 1);
+        for (long long band = first; band <= last / BandRows && last >= 0; ++band) {
+            bins[std::size_t(band)].push_back(item);
+        }
+    };
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        addTo(bandMarks, i, marks[i].top,
+              static_cast<long long>(marks[i].top) + marks[i].sprite->height() - 1);
+    }
+    const int spread = thickness / 2 + 1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int from = pixelOf(lines[i].y0);
+        const int to = pixelOf(lines[i].y1);
+        addTo(bandLines, i, static_cast<long long>(std::min(from, to)) - spread,
+              static_cast<long long>(std::max(from, to)) + spread);
+    }
+    const auto drawBand = [&](int band) {
+        const int top = band * BandRows;
+        CrowdPicture picture(pixels + std::ptrdiff_t(top) * stride, width,
+                             std::min(BandRows, height - top), stride);
+        for (const std::size_t i : bandMarks[std::size_t(band)]) {
+            picture.putUnder(*marks[i].sprite, marks[i].left, marks[i].top - top);
+        }
+        for (const std::size_t i : bandLines[std::size_t(band)]) {
+            const CrowdLine& line = lines[i];
+            picture.lineUnder(line.x0, line.y0 - top, line.x1, line.y1 - top, lineColour,
+                              thickness);
+        }
+    };
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
+                                   std::min(MostThreads, bands));
+    std::vector<std::thread> helpers;
+    for (int thread = 1; thread < threads; ++thread) {
+        helpers.emplace_back([&drawBand, thread, threads, bands] {
+            for (int band = thread; band < bands; band += threads) {
+                drawBand(band);
+            }
+        });
+    }
+    for (int band = 0; band < bands; band += threads) {
+        drawBand(band);
+    }
+    for (std::thread& helper : helpers) {
+        helper.join();
     }
 }
 

@@ -69,4 +69,24 @@ class CrowdPicture {
     std::vector<int> tileOpaque_;
 };
 
+// A sprite laid with its top-left pixel at (left, top), and a line from the pixel holding
+// (x0, y0) to the one holding (x1, y1).
+struct CrowdMark {
+    const CrowdSprite* sprite;
+    int left;
+    int top;
+};
+struct CrowdLine {
+    double x0, y0, x1, y1;
+};
+
+// Draws a crowd into `pixels`, which start fully transparent: the marks from the first, which
+// is on top, to the last, then the lines under them all, of opaque `lineColour`, `thickness`
+// pixels across. It is drawn as a CrowdPicture over the whole would draw it, a band of rows at
+// a time: a band's pixels stay in the processor's cache while all its marks are laid, and the
+// bands are shared among the processor's cores.
+void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>& lines,
+               Pixel lineColour, int thickness, Pixel* pixels, int width, int height,
+               std::ptrdiff_t stride);
+
 } // namespace forgeline

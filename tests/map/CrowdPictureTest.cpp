@@ -214,6 +214,53 @@ TEST(CrowdPicture, ALineUnderOpaquePixelsShowsOnlyBesideThem) {
     }
 }
 
+TEST(CrowdPicture, DrawnInBandsTheCrowdIsWhatOnePictureOfItDraws) {
+    // A crowd across many bands of rows: marks past every edge, lines thick and thin, some
+    // across a band's border, some hidden under the marks.
+    std::vector<Pixel> ring(13 * 11, 0);
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        ring[i] = i % 4 == 0 ? 0x60203040u : (i % 5 == 0 ? 0 : 0xFF102030u + Pixel(i));
+    }
+    const CrowdSprite sprites[] = {CrowdSprite(13, 11, ring), filled(7, 40, HalfGreen),
+                                   filled(3, 3, Red)};
+    std::vector<CrowdMark> marks;
+    std::vector<CrowdLine> lines;
+    unsigned seed = 7;
+    const auto next = [&seed](int below) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % unsigned(below));
+    };
+    for (int i = 0; i < 400; ++i) {
+        marks.push_back({&sprites[i % 3], next(110) - 20, next(150) - 20});
+        const double x = next(900) / 10.0 - 10;
+        const double y = next(1300) / 10.0 - 10;
+        lines.push_back({x, y, x + next(400) / 10.0 - 20, y + next(400) / 10.0 - 20});
+    }
+    // Flat lines beside a band's border, whose thickness alone takes them across it.
+    const std::vector<CrowdLine> borderLines = {{60.5, 31.5, 66.5, 31.2}, {60.5, 64.5, 66.5, 64.9}};
+    for (const auto& [crowdMarks, crowdLines] :
+         {std::pair{marks, lines}, std::pair{std::vector<CrowdMark>{}, borderLines}}) {
+        for (const int thickness : {1, 2, 3}) {
+            Picture whole(70, 110);
+            for (const CrowdMark& mark : crowdMarks) {
+                whole.crowd.putUnder(*mark.sprite, mark.left, mark.top);
+            }
+            for (const CrowdLine& line : crowdLines) {
+                whole.crowd.lineUnder(line.x0, line.y0, line.x1, line.y1, Blue, thickness);
+            }
+            // Drawn into a wider picture, whose pixels past the crowd's are left alone.
+            std::vector<Pixel> banded(std::size_t(75 * 110), 0);
+            DrawCrowd(crowdMarks, crowdLines, Blue, thickness, banded.data(), 70, 110, 75);
+            for (int y = 0; y < 110; ++y) {
+                for (int x = 0; x < 75; ++x) {
+                    ASSERT_EQ(banded[std::size_t(y * 75 + x)], x < 70 ? whole.at(x, y) : 0)
+                        << thickness << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST(CrowdSprite, EachRowKnowsItsRunOfPixelsThatShow) {
     const CrowdSprite sprite(4, 3, {0, 5, 0, 7, 0, 0, 0, 0, 9, 0, 0, 0});
     EXPECT_EQ(sprite.run(0).first, 1);

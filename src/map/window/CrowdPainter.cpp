@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace forgeline {
 namespace {
@@ -39,42 +40,56 @@ int devicePixel(qreal at, qreal ratio) {
 
 } // namespace
 
-void PaintCrowd(QPainter& painter, const std::vector<CrowdShip>& ships, QImage& layer) {
+void PaintCrowd(QPainter& painter, const std::vector<CrowdShip>& ships, CrowdLayer& layer) {
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QSize pixels(painter.device()->width() * ratio, painter.device()->height() * ratio);
-    if (layer.size() != pixels) {
-        layer = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    QImage& picture = layer.picture;
+    if (picture.size() != pixels) {
+        picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     }
-    layer.fill(Qt::transparent);
-    layer.setDevicePixelRatio(ratio);
-    CrowdPicture picture(reinterpret_cast<Pixel*>(layer.bits()), layer.width(), layer.height(),
-                         layer.bytesPerLine() / std::ptrdiff_t(sizeof(Pixel)));
+    picture.fill(Qt::transparent);
+    picture.setDevicePixelRatio(ratio);
 
-    // From the top down: the selected ships, then the others, each from the last row back, then
-    // the arrows, which every marker covers.
-    const auto putMarkers = [&](bool selected) {
+    // From the top down: the selected ships, then the others, each from the last row back; the
+    // arrows lie under every marker.
+    layer.marks.clear();
+    // Ships of a kind mostly come together: the sprite is looked up anew only for another kind.
+    std::tuple<int, bool, bool> lastKind{};
+    const CrowdSprite* lastSprite = nullptr;
+    const auto spriteOf = [&](const MapShip& ship, bool selected) {
+        const std::tuple<int, bool, bool> kind{ship.nation, ship.player, selected};
+        if (lastSprite == nullptr || kind != lastKind) {
+            lastKind = kind;
+            lastSprite =
+                &crowdSpriteOf(selected ? SelectedMarkerSprite(ship.nation, ship.player, ratio)
+                                        : MarkerSprite(ship.nation, ship.player, ratio));
+        }
+        return lastSprite;
+    };
+    const auto addMarks = [&](bool selected) {
         const qreal half = selected ? SelectedSpriteHalf : SpriteHalf;
         for (auto placed = ships.rbegin(); placed != ships.rend(); ++placed) {
-            if (placed->selected != selected) {
-                continue;
+            if (placed->selected == selected) {
+                layer.marks.push_back({spriteOf(*placed->ship, selected),
+                                       devicePixel(placed->at.x() - half, ratio),
+                                       devicePixel(placed->at.y() - half, ratio)});
             }
-            const MapShip& ship = *placed->ship;
-            const QPixmap& sprite = selected ? SelectedMarkerSprite(ship.nation, ship.player, ratio)
-                                             : MarkerSprite(ship.nation, ship.player, ratio);
-            picture.putUnder(crowdSpriteOf(sprite), devicePixel(placed->at.x() - half, ratio),
-                             devicePixel(placed->at.y() - half, ratio));
         }
     };
-    putMarkers(true);
-    putMarkers(false);
-    const int thickness = std::max(1, static_cast<int>(std::lround(ratio)));
+    addMarks(true);
+    addMarks(false);
+    layer.arrows.clear();
     for (const CrowdShip& placed : ships) {
         const MapPoint way = HeadingInView(placed.ship->heading);
         const QPointF tip = placed.at + QPointF(way.x, way.y) * ArrowLength;
-        picture.lineUnder(placed.at.x() * ratio, placed.at.y() * ratio, tip.x() * ratio,
-                          tip.y() * ratio, ArrowColour.rgba(), thickness);
+        layer.arrows.push_back(
+            {placed.at.x() * ratio, placed.at.y() * ratio, tip.x() * ratio, tip.y() * ratio});
     }
-    painter.drawImage(QPointF(0, 0), layer);
+    DrawCrowd(layer.marks, layer.arrows, ArrowColour.rgba(),
+              std::max(1, static_cast<int>(std::lround(ratio))),
+              reinterpret_cast<Pixel*>(picture.bits()), picture.width(), picture.height(),
+              picture.bytesPerLine() / std::ptrdiff_t(sizeof(Pixel)));
+    painter.drawImage(QPointF(0, 0), picture);
 }
 
 } // namespace forgeline

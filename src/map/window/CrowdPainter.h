@@ -1,11 +1,12 @@
 #pragma once
 
+#include "map/CrowdPicture.h"
 #include "map/MapShips.h"
 
+#include <QImage>
 #include <QPointF>
 #include <vector>
 
-class QImage;
 class QPainter;
 
 namespace forgeline {
@@ -17,9 +18,16 @@ struct CrowdShip {
     bool selected;
 };
 
+// What a crowd is drawn through, kept by the view from one paint to the next so that neither
+// the picture nor the lists of what goes into it are made anew for each.
+struct CrowdLayer {
+    QImage picture;
+    std::vector<CrowdMark> marks;
+    std::vector<CrowdLine> arrows;
+};
+
 // Draws a crowd, in row order, as the map draws thousands of ships: each a headless arrow and
-// its marker, the selected ones with their ring, above all the others. `layer` is kept by the
-// caller from one paint to the next, so that no picture of the view is made for each.
-void PaintCrowd(QPainter& painter, const std::vector<CrowdShip>& ships, QImage& layer);
+// its marker, the selected ones with their ring, above all the others.
+void PaintCrowd(QPainter& painter, const std::vector<CrowdShip>& ships, CrowdLayer& layer);
 
 } // namespace forgeline

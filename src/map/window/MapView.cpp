@@ -241,18 +241,19 @@ void MapView::paintGrid(QPainter& painter) const {
 void MapView::paintShips(QPainter& painter, int skipRow) const {
     const QRectF visible =
         QRectF(rect()).adjusted(-ArrowLength, -ArrowLength, ArrowLength, ArrowLength);
-    std::vector<CrowdShip> inView;
-    inView.reserve(ships_.size());
+    std::vector<CrowdShip>& inView = inView_;
+    inView.clear();
     // The ships and the selection both run in row order: one walk tells which are selected.
     auto nextSelected = selection_.begin();
     for (const MapShip& ship : ships_) {
-        const QPointF at = toQt(transform_.toView({ship.x, ship.y}));
-        if (ship.row == skipRow || !visible.contains(at)) {
-            continue;
+        while (nextSelected != selection_.end() && *nextSelected < ship.row) {
+            ++nextSelected;
         }
-        nextSelected = std::lower_bound(nextSelected, selection_.end(), ship.row);
-        inView.push_back(
-            {&ship, at, nextSelected != selection_.end() && *nextSelected == ship.row});
+        const QPointF at = toQt(transform_.toView({ship.x, ship.y}));
+        if (ship.row != skipRow && visible.contains(at)) {
+            inView.push_back(
+                {&ship, at, nextSelected != selection_.end() && *nextSelected == ship.row});
+        }
     }
     namesShown_ = NamesFit(inView.size(), width(), height());
     if (inView.size() > SmoothShipLimit) {

@@ -6,7 +6,6 @@
 #include "map/MapShips.h"
 #include "map/window/CrowdPainter.h"
 
-#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QTimer>
@@ -117,8 +116,9 @@ class MapView : public QWidget {
     // While a ship is dragged, everything else stays as drawn here and only the ship is drawn
     // anew on each move.
     QPixmap still_;
-    // The picture a crowd of ships is drawn into, kept for the next paint.
-    mutable QImage crowd_;
+    // Kept from one paint to the next, so that thirty thousand ships need no new lists.
+    mutable std::vector<CrowdShip> inView_;
+    mutable CrowdLayer crowd_;
     mutable bool namesShown_ = false;
 };
 
