@@ -100,18 +100,21 @@ void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
         hidden(left, top + firstRow, left + sprite.width(), top + endRow)) {
         return;
     }
-    for (int row = firstRow; row < endRow; ++row) {
+    // Held apart from the members, which the stores below could otherwise change as far as the
+    // compiler knows, so that it would read them anew for every pixel.
+    const int width = width_;
+    const std::size_t wordsPerRow = wordsPerRow_;
+    Pixel* pixels = pixels_ + std::ptrdiff_t(top + firstRow) * stride_;
+    std::uint64_t* words = opaque_.data() + std::size_t(top + firstRow) * wordsPerRow;
+    for (int row = firstRow; row < endRow; ++row, pixels += stride_, words += wordsPerRow) {
         const CrowdSprite::Run run = sprite.run(row);
         const auto first = static_cast<unsigned>(std::max(left + run.first, 0));
-        const auto end = static_cast<unsigned>(std::min(left + run.end, width_));
+        const auto end = static_cast<unsigned>(std::min(left + run.end, width));
         if (first >= end) {
             continue;
         }
-        const auto y = static_cast<unsigned>(top + row);
-        Pixel* pixels = pixels_ + std::ptrdiff_t(y) * stride_;
         const Pixel* from = sprite.row(row) - left;
-        std::uint64_t* words = opaque_.data() + std::size_t(y) * wordsPerRow_;
-        int* tiles = tileOpaque_.data() + y / TileSide * tilesPerRow_;
+        int* tiles = nullptr;
         // Only the pixels of the run not yet opaque are visited, found a word of bits at a time.
         const unsigned lastWord = (end - 1) / WordBits;
         std::uint64_t wanted = ~std::uint64_t{0} << (first % WordBits);
@@ -124,6 +127,9 @@ void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
                 const unsigned x = base + unsigned(std::countr_zero(open));
                 if (under(pixels[x], from[x])) {
                     words[word] |= std::uint64_t{1} << (x - base);
+                    if (tiles == nullptr) {
+                        tiles = tileOpaque_.data() + unsigned(top + row) / TileSide * tilesPerRow_;
+                    }
                     ++tiles[x / TileSide];
                 }
             }
