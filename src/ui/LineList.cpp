@@ -129,7 +129,9 @@ void LineList::setLines(const QStringList& lines) {
 }
 
 QStringList LineList::replaceLines(int row, int count, const QStringList& lines) {
-    selectionModel()->clear();
+    if (count != lines.size()) {
+        selectionModel()->clear();
+    }
     // Lines only added can only widen the list: ten thousand pasted are measured, not the
     // whole list again.
     if (count == 0) {

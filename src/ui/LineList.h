@@ -35,8 +35,9 @@ class LineList : public QListView {
     void remove(int row);
     void clear();
     void setLines(const QStringList& lines);
-    // Puts the lines in place of the `count` lines from `row`, leaves no line selected, and
-    // gives back the lines taken out.
+    // Puts the lines in place of the `count` lines from `row` and gives back the lines taken
+    // out. Lines added or taken away leave no line selected; as many lines as went keep the
+    // selection of the rows they take.
     QStringList replaceLines(int row, int count, const QStringList& lines);
 
     void setManySelectable(bool many);
