@@ -62,20 +62,27 @@ Result<std::vector<std::string>> ForceLinesFromClipboard(std::string_view text) 
 
 std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
                                        std::vector<std::string> lines) {
-    std::unordered_set<std::string> taken;
+    // Views into the existing lines and into the lines already named, which stay where they
+    // are: ten thousand pasted names cost no copies of twenty thousand.
+    std::unordered_set<std::string_view> taken;
     taken.reserve(existing.size() + lines.size());
     for (const std::string& line : existing) {
         if (const auto name = NameForClash(line)) {
-            taken.emplace(*name);
+            taken.insert(*name);
         }
     }
-    std::unordered_map<std::string, int> nextNumber;
+    std::unordered_map<std::string_view, int> nextNumber;
+    std::string free;
     for (std::string& line : lines) {
         const auto name = FindForcePiece(line, ForceField::Name);
         if (!name) {
             continue;
         }
-        std::string free(*name);
+        const std::size_t at = static_cast<std::size_t>(name->data() - line.data());
+        if (!taken.contains(*name)) {
+            taken.insert(*name);
+            continue;
+        }
         // A copy of "Korg2" is "Korg3", not "Korg22"; a name of digits alone keeps them.
         std::string_view stem = name->substr(0, name->find_last_not_of("0123456789") + 1);
         if (stem.empty()) {
@@ -83,13 +90,22 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
         }
         // Names are only ever taken here, so a stem's lowest free number only grows: ten
         // thousand pasted "Ship1" to "Ship10000" try each number once, not once per line.
-        int& number = nextNumber.try_emplace(std::string(stem), 2).first->second;
-        while (taken.contains(free)) {
-            free = std::string(stem) + std::to_string(number++);
-        }
-        const std::size_t at = static_cast<std::size_t>(name->data() - line.data());
+        const auto known = nextNumber.find(stem);
+        int number = known == nextNumber.end() ? 2 : known->second;
+        do {
+            free.assign(stem);
+            free += std::to_string(number++);
+        } while (taken.contains(free));
+        const std::size_t stemLength = stem.size();
         line.replace(at, name->size(), free);
-        taken.insert(std::move(free));
+        // Kept as views into the renamed line, which changes no more.
+        const std::string_view renamed = std::string_view(line).substr(at, free.size());
+        if (known == nextNumber.end()) {
+            nextNumber.emplace(renamed.substr(0, stemLength), number);
+        } else {
+            known->second = number;
+        }
+        taken.insert(renamed);
     }
     return lines;
 }

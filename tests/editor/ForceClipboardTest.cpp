@@ -49,6 +49,10 @@ TEST(ForceClipboard, NumbersNamesThatAreTaken) {
                                                "Klingon BC Korg5 0 0 0 3 <internal> ()",
                                                "Klingon BC 7 0 0 0 3 <internal> ()",
                                                "Klingon BC 72 0 0 0 3 <internal> ()"}));
+    // A pasted name that an earlier pasted line was just given is taken too.
+    EXPECT_EQ(WithFreeNames({Korg}, {Korg, "Klingon BC Korg2 0 0 0 3 <internal> ()"}),
+              (std::vector<std::string>{"Klingon BC Korg2 1500 -200 270 3 <internal> ()",
+                                        "Klingon BC Korg3 0 0 0 3 <internal> ()"}));
 }
 
 } // namespace
