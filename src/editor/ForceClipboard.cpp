@@ -1,11 +1,11 @@
 #include "editor/ForceClipboard.h"
 
+#include "editor/NameSet.h"
 #include "model/ForceChecks.h"
 #include "model/ForceLine.h"
 
 #include <algorithm>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace forgeline {
 namespace {
@@ -64,8 +64,7 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
                                        std::vector<std::string> lines) {
     // Views into the existing lines and into the lines already named, which stay where they
     // are: ten thousand pasted names cost no copies of twenty thousand.
-    std::unordered_set<std::string_view> taken;
-    taken.reserve(existing.size() + lines.size());
+    NameSet taken(existing.size() + lines.size());
     for (const std::string& line : existing) {
         if (const auto name = NameForClash(line)) {
             taken.insert(*name);
@@ -79,8 +78,7 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
             continue;
         }
         const std::size_t at = static_cast<std::size_t>(name->data() - line.data());
-        if (!taken.contains(*name)) {
-            taken.insert(*name);
+        if (taken.insert(*name)) {
             continue;
         }
         // A copy of "Korg2" is "Korg3", not "Korg22"; a name of digits alone keeps them.
