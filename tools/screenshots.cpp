@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 
 using namespace forgeline;
 
@@ -130,6 +131,33 @@ void saveFleetMove(frmMain& editor, const QString& folder) {
     editor.findChild<QAction*>(QStringLiteral("mnuUndo"))->trigger();
 }
 
+// A fleet of 3 000 ships in four rings, one per nation, each ship heading along its ring, with
+// the ships of one arc selected: a crowd as the map draws one.
+void saveCrowd(const QString& folder) {
+    const char* nations[] = {"Federation Destroyer", "Klingon BC", "Romulan WE", "Orion Raider"};
+    QStringList lines;
+    std::vector<int> selected;
+    for (int ship = 0; ship < 3000; ++ship) {
+        const int ring = ship % 4;
+        const double angle = ship * 0.0021 * (ring + 3);
+        const double radius = 6000.0 + 4000.0 * ring + 900.0 * std::sin(ship * 0.7);
+        const int heading = (static_cast<int>(std::lround(angle * 180 / M_PI)) + 90) % 360;
+        lines << QStringLiteral("%1 S%2 %3 %4 %5 3 <internal> ()")
+                     .arg(QLatin1String(nations[ring]))
+                     .arg(ship)
+                     .arg(std::lround(radius * std::sin(angle)))
+                     .arg(std::lround(radius * std::cos(angle)))
+                     .arg(heading);
+        if (ring == 1 && std::fmod(angle, 2 * M_PI) < 1.2) {
+            selected.push_back(ship);
+        }
+    }
+    TacticalMap map;
+    map.resize(720, 560);
+    map.showLines(lines, selected);
+    save(&map, folder, "map-crowd.png");
+}
+
 // The editor with its "&Edit" menu open, naming the step the last drag on the map made. The
 // menu is a window of its own, so the screen is taken, not the editor alone.
 void saveEditMenu(frmMain& editor, const QString& folder) {
@@ -209,6 +237,7 @@ int main(int argc, char* argv[]) {
     map.resize(720, 560);
     map.showLines(control<LineList>(&generator, "Forces")->lines(), {0});
     save(&map, output, "map.png");
+    saveCrowd(output);
     saveEditMenu(editor, output);
     return 0;
 }
