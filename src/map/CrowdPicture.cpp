@@ -113,7 +113,7 @@ void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
         if (first >= end) {
             continue;
         }
-        const Pixel* from = sprite.row(row) - left;
+        const Pixel* from = sprite.row(row);
         int* tiles = nullptr;
         // Only the pixels of the run not yet opaque are visited, found a word of bits at a time.
         const unsigned lastWord = (end - 1) / WordBits;
@@ -125,7 +125,7 @@ void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
             const unsigned base = word * WordBits;
             for (std::uint64_t open = ~words[word] & wanted; open != 0; open &= open - 1) {
                 const unsigned x = base + unsigned(std::countr_zero(open));
-                if (under(pixels[x], from[x])) {
+                if (under(pixels[x], from[int(x) - left])) {
                     words[word] |= std::uint64_t{1} << (x - base);
                     if (tiles == nullptr) {
                         tiles = tileOpaque_.data() + unsigned(top + row) / TileSide * tilesPerRow_;
