@@ -6,6 +6,22 @@
 namespace forgeline {
 namespace {
 
+// The map reads the rows' lines, each held as a `Line`, into the ships they give; the other
+// lines are counted.
+template <typename Line, typename Rows> void expectShips(const Rows& rows, int notShown) {
+    std::vector<Line> lines;
+    std::vector<MapShip> expected;
+    for (const auto& [line, ship] : rows) {
+        lines.emplace_back(line);
+        if (ship) {
+            expected.push_back(*ship);
+        }
+    }
+    const MapShips shown = ShipsForMap(lines);
+    EXPECT_EQ(shown.ships, expected);
+    EXPECT_EQ(shown.notShown, notShown);
+}
+
 TEST(MapShips, ShowsLinesWithEightFieldsAndNumericPlaceAndHeading) {
     const std::pair<const char*, std::optional<MapShip>> rows[] = {
         {"Klingon BC Korg 1500 -200 270 3 <internal> ()", MapShip{0, 1, "Korg", 1500, -200, 270}},
@@ -19,17 +35,7 @@ TEST(MapShips, ShowsLinesWithEightFieldsAndNumericPlaceAndHeading) {
         {"Orion Raider Sly +5 -.5 1.5e2 0 <internal> ()", MapShip{7, 3, "Sly", 5, -0.5, 150}},
         {"Orion Raider Dot 007 1E-400 -90 0 <internal> ()", MapShip{8, 3, "Dot", 7, 0, -90}},
         {"klingon BC Korg 1 1 1 1 <Player> ()", MapShip{9, -1, "Korg", 1, 1, 1}}};
-    std::vector<std::string> lines;
-    std::vector<MapShip> expected;
-    for (const auto& [line, ship] : rows) {
-        lines.emplace_back(line);
-        if (ship) {
-            expected.push_back(*ship);
-        }
-    }
-    const MapShips shown = ShipsForMap(lines);
-    EXPECT_EQ(shown.ships, expected);
-    EXPECT_EQ(shown.notShown, 4);
+    expectShips<std::string>(rows, 4);
 }
 
 TEST(MapShips, NoteCountsTheLinesLeftOff) {
@@ -59,17 +65,7 @@ TEST(MapShips, ReadFromUtf16AsFromUtf8) {
         {u"Orion Raider Blade 1 2 3 fast <player>", MapShip{11, 3, "Blade", 1, 2, 3, true}},
         // A dotless i is no "1", though its low byte is.
         {u"Orion Raider Sly \x0131 2 3 0 <internal> ()", std::nullopt}};
-    std::vector<std::u16string_view> lines;
-    std::vector<MapShip> expected;
-    for (const auto& [line, ship] : rows) {
-        lines.emplace_back(line);
-        if (ship) {
-            expected.push_back(*ship);
-        }
-    }
-    const MapShips shown = ShipsForMap(lines);
-    EXPECT_EQ(shown.ships, expected);
-    EXPECT_EQ(shown.notShown, 4);
+    expectShips<std::u16string_view>(rows, 4);
 }
 
 } // namespace
