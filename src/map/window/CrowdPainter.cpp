@@ -40,9 +40,10 @@ int devicePixel(qreal at, qreal ratio) {
 
 } // namespace
 
-void PaintCrowd(QPainter& painter, const std::vector<CrowdShip>& ships, CrowdLayer& layer) {
+void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& ships,
+                CrowdLayer& layer) {
     const qreal ratio = painter.device()->devicePixelRatioF();
-    const QSize pixels(painter.device()->width() * ratio, painter.device()->height() * ratio);
+    const QSize pixels = (QSizeF(area) * ratio).toSize();
     QImage& picture = layer.picture;
     if (picture.size() != pixels) {
         picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QSize>
 #include <vector>
 
 class QPainter;
@@ -26,8 +27,10 @@ struct CrowdLayer {
     std::vector<CrowdLine> arrows;
 };
 
-// Draws a crowd, in row order, as the map draws thousands of ships: each a headless arrow and
-// its marker, the selected ones with their ring, above all the others.
-void PaintCrowd(QPainter& painter, const std::vector<CrowdShip>& ships, CrowdLayer& layer);
+// Draws a crowd, in row order, over the `area` of the painter's device from its top-left
+// corner, as the map draws thousands of ships: each a headless arrow and its marker, the
+// selected ones with their ring, above all the others.
+void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& ships,
+                CrowdLayer& layer);
 
 } // namespace forgeline

@@ -257,7 +257,7 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
     }
     namesShown_ = NamesFit(inView.size(), width(), height());
     if (inView.size() > SmoothShipLimit) {
-        PaintCrowd(painter, inView, crowd_);
+        PaintCrowd(painter, size(), inView, crowd_);
     } else {
         paintFew(painter, inView);
     }
