@@ -88,6 +88,9 @@ void LineList::append(const QString& line) {
 }
 
 void LineList::appendAll(const QStringList& lines) {
+    if (lines.isEmpty()) {
+        return;
+    }
     if (count() == 0) {
         // A reset instead of rows inserted: a whole file's lines show at once.
         setLines(lines);
