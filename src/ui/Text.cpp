@@ -18,8 +18,7 @@ std::vector<std::u16string_view> Utf16Views(const QStringList& lines) {
     std::vector<std::u16string_view> views;
     views.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString& line : lines) {
-        views.emplace_back(reinterpret_cast<const char16_t*>(line.utf16()),
-                           static_cast<std::size_t>(line.size()));
+        views.push_back(Utf16View(line));
     }
     return views;
 }

@@ -19,8 +19,11 @@ inline QString FromCore(const std::string& text) {
 }
 
 std::vector<std::string> ToCore(const QStringList& lines);
-// The lines' own UTF-16, for a rule that reads many lines and keeps none: no line is copied.
-// The views hold while the list does.
+// A text's own UTF-16, for a rule that reads many lines and keeps none: no line is copied.
+// The views hold while the texts do.
+inline std::u16string_view Utf16View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
 std::vector<std::u16string_view> Utf16Views(const QStringList& lines);
 QStringList FromCore(const std::vector<std::string>& lines);
 

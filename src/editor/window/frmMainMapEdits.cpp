@@ -21,10 +21,7 @@ void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int g
             continue;
         }
         const QString& before = shown.at(edit.row);
-        const std::optional<std::u16string> after =
-            WithShipChange(std::u16string_view(reinterpret_cast<const char16_t*>(before.utf16()),
-                                               static_cast<std::size_t>(before.size())),
-                           edit.change);
+        const std::optional<std::u16string> after = WithShipChange(Utf16View(before), edit.change);
         if (!after) {
             continue;
         }
