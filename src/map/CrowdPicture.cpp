@@ -47,36 +47,50 @@ int pixelOf(double at) {
 } // namespace
 
 CrowdSprite::CrowdSprite(int width, int height, std::vector<Pixel> pixels)
-    : width_(width), height_(height), pixels_(std::move(pixels)), runs_(std::size_t(height)) {
+    : width_(width), height_(height), pixels_(std::move(pixels)),
+      wordsPerRow_((std::size_t(width_) + WordBits - 1) / WordBits),
+      shown_(wordsPerRow_ * std::size_t(height_)) {
     for (int y = 0; y < height_; ++y) {
         const Pixel* line = row(y);
-        int first = 0;
-        while (first < width_ && line[first] == 0) {
-            ++first;
+        std::uint64_t* bits = shown_.data() + std::size_t(y) * wordsPerRow_;
+        for (int x = 0; x < width_; ++x) {
+            if (line[x] != 0) {
+                bits[unsigned(x) / WordBits] |= std::uint64_t{1} << (unsigned(x) % WordBits);
+            }
         }
-        int end = width_;
-        while (end > first && line[end - 1] == 0) {
-            --end;
-        }
-        runs_[std::size_t(y)] = {first, end};
     }
 }
 
 CrowdPicture::CrowdPicture(Pixel* pixels, int width, int height, std::ptrdiff_t stride)
     : pixels_(pixels), width_(std::max(width, 0)), height_(std::max(height, 0)), stride_(stride),
-      wordsPerRow_((std::size_t(width_) + WordBits - 1) / WordBits),
+      wordsPerRow_((std::size_t(width_) + WordBits - 1) / WordBits + 2),
       opaque_(wordsPerRow_ * std::size_t(height_)),
       tilesPerRow_(std::size_t(width_ + TileSide - 1) / TileSide),
-      tileOpaque_(tilesPerRow_ * (std::size_t(height_ + TileSide - 1) / TileSide)) {}
+      tileOpen_(tilesPerRow_ * (std::size_t(height_ + TileSide - 1) / TileSide)) {
+    for (std::size_t tile = 0; tile < tileOpen_.size(); ++tile) {
+        const int column = int(tile % tilesPerRow_) * TileSide;
+        const int row = int(tile / tilesPerRow_) * TileSide;
+        tileOpen_[tile] = std::min(TileSide, width_ - column) * std::min(TileSide, height_ - row);
+    }
+    const unsigned used = unsigned(width_) % WordBits;
+    for (std::size_t row = 0; row < std::size_t(height_); ++row) {
+        std::uint64_t* words = opaque_.data() + row * wordsPerRow_;
+        words[0] = ~std::uint64_t{0};
+        words[wordsPerRow_ - 1] = ~std::uint64_t{0};
+        if (used != 0) {
+            words[wordsPerRow_ - 2] = ~std::uint64_t{0} << used;
+        }
+    }
+}
 
 bool CrowdPicture::hidden(int left, int top, int right, int bottom) const {
     const int lastRow = (std::min(bottom, height_) - 1) / TileSide;
     const int lastColumn = (std::min(right, width_) - 1) / TileSide;
+    const int firstColumn = std::max(left, 0) / TileSide;
     for (int row = std::max(top, 0) / TileSide; row <= lastRow; ++row) {
-        for (int column = std::max(left, 0) / TileSide; column <= lastColumn; ++column) {
-            const int area = std::min(TileSide, width_ - column * TileSide) *
-                             std::min(TileSide, height_ - row * TileSide);
-            if (tileOpaque_[std::size_t(row) * tilesPerRow_ + std::size_t(column)] < area) {
+        const int* tiles = tileOpen_.data() + std::size_t(row) * tilesPerRow_;
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            if (tiles[column] != 0) {
                 return false;
             }
         }
@@ -84,12 +98,16 @@ bool CrowdPicture::hidden(int left, int top, int right, int bottom) const {
     return true;
 }
 
+int* CrowdPicture::tileRow(int y) {
+    return tileOpen_.data() + std::size_t(y / TileSide) * tilesPerRow_;
+}
+
 void CrowdPicture::blendUnder(unsigned x, unsigned y, Pixel colour) {
-    std::uint64_t& word = opaque_[y * wordsPerRow_ + x / WordBits];
-    const std::uint64_t bit = std::uint64_t{1} << (x % WordBits);
-    if ((word & bit) == 0 && under(pixels_[std::ptrdiff_t(y) * stride_ + x], colour)) {
-        word |= bit;
-        ++tileOpaque_[y / TileSide * tilesPerRow_ + x / TileSide];
+    std::uint64_t& word = opaque_[y * wordsPerRow_ + x / WordBits + 1];
+    const unsigned bit = x % WordBits;
+    if ((word >> bit & 1) == 0 && under(pixels_[std::ptrdiff_t(y) * stride_ + x], colour)) {
+        word |= std::uint64_t{1} << bit;
+        --tileRow(int(y))[x / TileSide];
     }
 }
 
@@ -100,41 +118,64 @@ void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
         hidden(left, top + firstRow, left + sprite.width(), top + endRow)) {
         return;
     }
+    // The sprite's bits shifted to where its first pixel falls among the row's, which begin a
+    // word before the picture's first pixel.
+    constexpr long long Bits = WordBits;
+    const long long start = static_cast<long long>(left) + Bits;
+    const long long firstWord = start >= 0 ? start / Bits : -((Bits - 1 - start) / Bits);
+    const auto shift = static_cast<unsigned>(start - firstWord * Bits);
     // Held apart from the members, which the stores below could otherwise change as far as the
-    // compiler knows, so that it would read them anew for every pixel.
-    const int width = width_;
+    // compiler knows, so that it would read them anew for every row.
     const std::size_t wordsPerRow = wordsPerRow_;
-    Pixel* pixels = pixels_ + std::ptrdiff_t(top + firstRow) * stride_;
+    const std::size_t spriteWords = sprite.wordsPerRow();
+    const std::ptrdiff_t stride = stride_;
+    Pixel* pixels = pixels_ + std::ptrdiff_t(top + firstRow) * stride;
     std::uint64_t* words = opaque_.data() + std::size_t(top + firstRow) * wordsPerRow;
-    for (int row = firstRow; row < endRow; ++row, pixels += stride_, words += wordsPerRow) {
-        const CrowdSprite::Run run = sprite.run(row);
-        const auto first = static_cast<unsigned>(std::max(left + run.first, 0));
-        const auto end = static_cast<unsigned>(std::min(left + run.end, width));
-        if (first >= end) {
-            continue;
+    // Lays the pixels of the row that `open` marks in its `word`, and marks those now opaque.
+    const auto lay = [&](int row, std::uint64_t* rowWords, long long word, std::uint64_t open,
+                         Pixel* rowPixels, const Pixel* from) {
+        for (; open != 0; open &= open - 1) {
+            const unsigned bit = unsigned(std::countr_zero(open));
+            const int x = static_cast<int>((word - 1) * Bits) + int(bit);
+            if (under(rowPixels[x], from[x])) {
+                rowWords[word] |= std::uint64_t{1} << bit;
+                --tileRow(top + row)[x / TileSide];
+            }
         }
-        const Pixel* from = sprite.row(row);
-        int* tiles = nullptr;
-        // Only the pixels of the run not yet opaque are visited, found a word of bits at a time.
-        const unsigned lastWord = (end - 1) / WordBits;
-        std::uint64_t wanted = ~std::uint64_t{0} << (first % WordBits);
-        for (unsigned word = first / WordBits;; ++word, wanted = ~std::uint64_t{0}) {
-            if (word == lastWord) {
-                wanted &= ~std::uint64_t{0} >> (WordBits - 1 - (end - 1) % WordBits);
+    };
+    // Only the sprite's pixels not yet opaque are visited, found a word of bits at a time.
+    if (spriteWords == 1) {
+        // A sprite at most a word wide, as a ship's is, lies across two words at most, both
+        // within the row's: it starts less than a word before the picture and within it. Most
+        // of its rows meet only opaque pixels, and are passed over with a few operations.
+        const std::uint64_t* shown = sprite.shown(0);
+        for (int row = firstRow; row < endRow; ++row, pixels += stride, words += wordsPerRow) {
+            const std::uint64_t bits = shown[row];
+            const std::uint64_t low = bits << shift & ~words[firstWord];
+            // Shifted in two steps, so that a shift of 0 leaves nothing for the next word.
+            const std::uint64_t high = bits >> (Bits - 1 - shift) >> 1 & ~words[firstWord + 1];
+            if ((low | high) != 0) {
+                const Pixel* from = sprite.row(row) - left;
+                lay(row, words, firstWord, low, pixels, from);
+                lay(row, words, firstWord + 1, high, pixels, from);
             }
-            const unsigned base = word * WordBits;
-            for (std::uint64_t open = ~words[word] & wanted; open != 0; open &= open - 1) {
-                const unsigned x = base + unsigned(std::countr_zero(open));
-                if (under(pixels[x], from[int(x) - left])) {
-                    words[word] |= std::uint64_t{1} << (x - base);
-                    if (tiles == nullptr) {
-                        tiles = tileOpaque_.data() + unsigned(top + row) / TileSide * tilesPerRow_;
-                    }
-                    ++tiles[x / TileSide];
-                }
-            }
-            if (word == lastWord) {
+        }
+        return;
+    }
+    const auto rowWords = static_cast<long long>(wordsPerRow);
+    for (int row = firstRow; row < endRow; ++row, pixels += stride, words += wordsPerRow) {
+        const std::uint64_t* shown = sprite.shown(row);
+        std::uint64_t carried = 0;
+        for (std::size_t part = 0; part <= spriteWords; ++part) {
+            const std::uint64_t bits = part < spriteWords ? shown[part] : 0;
+            const long long word = firstWord + static_cast<long long>(part);
+            const std::uint64_t placed = bits << shift | carried;
+            carried = bits >> (Bits - 1 - shift) >> 1;
+            if (word >= rowWords) {
                 break;
+            }
+            if (word >= 0) {
+                lay(row, words, word, placed & ~words[word], pixels, sprite.row(row) - left);
             }
         }
     }

@@ -9,29 +9,29 @@ namespace forgeline {
 // Pixels are premultiplied 0xAARRGGBB: a colour channel never exceeds its pixel's alpha.
 using Pixel = std::uint32_t;
 
-// A small picture laid at every ship of a crowd, with the run of pixels that are not fully
-// transparent in each of its rows.
+// A small picture laid at every ship of a crowd, with a bit for each of its pixels that is not
+// fully transparent.
 class CrowdSprite {
   public:
     CrowdSprite() = default;
     // `pixels` holds `height` rows of `width` pixels.
     CrowdSprite(int width, int height, std::vector<Pixel> pixels);
 
-    struct Run {
-        int first = 0;
-        int end = 0; // past the last; first == end for a row of nothing
-    };
-
     int width() const { return width_; }
     int height() const { return height_; }
     const Pixel* row(int y) const { return pixels_.data() + std::ptrdiff_t(y) * width_; }
-    Run run(int y) const { return runs_[std::size_t(y)]; }
+    // Words of 64 bits a row; bit i of word j stands for pixel 64 j + i.
+    std::size_t wordsPerRow() const { return wordsPerRow_; }
+    const std::uint64_t* shown(int y) const {
+        return shown_.data() + std::size_t(y) * wordsPerRow_;
+    }
 
   private:
     int width_ = 0;
     int height_ = 0;
     std::vector<Pixel> pixels_;
-    std::vector<Run> runs_;
+    std::size_t wordsPerRow_ = 0;
+    std::vector<std::uint64_t> shown_;
 };
 
 // A picture of a crowd drawn from its top down: each sprite or line is laid under what is drawn
@@ -54,19 +54,23 @@ class CrowdPicture {
     // Whether every pixel of the picture from (left, top) to before (right, bottom) is opaque.
     bool hidden(int left, int top, int right, int bottom) const;
     void blendUnder(unsigned x, unsigned y, Pixel colour);
+    // The counts of the tiles that row `y` crosses.
+    int* tileRow(int y);
 
     Pixel* pixels_;
     int width_;
     int height_;
     std::ptrdiff_t stride_;
-    // One bit a pixel, set once it is opaque, so a covered run of a sprite's row is passed over
-    // a word at a time.
+    // One bit a pixel, set once it is opaque, so that the covered pixels of a sprite's row are
+    // passed over a word at a time. A row's bits start one word in, and a word past its end:
+    // the bits of those words and past the width start set, so what falls outside the picture
+    // is never laid.
     std::size_t wordsPerRow_;
     std::vector<std::uint64_t> opaque_;
-    // How many pixels of each square tile are opaque, so that a ship hidden by those drawn
-    // already is passed over with a few looks.
+    // How many pixels of each square tile are not opaque yet, so that a ship hidden by those
+    // drawn already is passed over with a few looks.
     std::size_t tilesPerRow_;
-    std::vector<int> tileOpaque_;
+    std::vector<int> tileOpen_;
 };
 
 // A sprite laid with its top-left pixel at (left, top), and a line from the pixel holding

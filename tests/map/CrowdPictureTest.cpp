@@ -77,6 +77,35 @@ TEST(CrowdPicture, SpriteLandsWhereItIsPutAndWhatFallsOutsideIsLeftOff) {
     }
 }
 
+TEST(CrowdPicture, WideSpriteWithHolesLandsWhereItIsPutAndLeavesItsHolesAlone) {
+    // 70 pixels wide, a hole in every third one, in a 150x3 picture over a colour already laid.
+    std::vector<Pixel> pixels(std::size_t(70 * 2));
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = i % 3 == 1 ? 0 : 0xFF000000u | Pixel(i + 1);
+    }
+    const CrowdSprite sprite(70, 2, pixels);
+    for (const int left : {-69, -66, -64, -63, -1, 0, 1, 63, 64, 65, 100, 149}) {
+        Picture picture(150, 3);
+        for (int x = 0; x < 150; x += 7) {
+            picture.pixels[std::size_t(150 + x)] = HalfGreen;
+        }
+        const std::vector<Pixel> before = picture.pixels;
+        picture.crowd.putUnder(sprite, left, 1);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 150; ++x) {
+                const int sx = x - left;
+                const Pixel was = before[std::size_t(y * 150 + x)];
+                const Pixel laid =
+                    sx >= 0 && sx < 70 && y >= 1 ? pixels[std::size_t((y - 1) * 70 + sx)] : 0;
+                const Pixel expected = laid == 0 ? was : was == 0 ? laid : over(was, laid);
+                EXPECT_TRUE(near(picture.at(x, y), expected, 1))
+                    << left << " at " << x << "," << y << ": " << std::hex << picture.at(x, y)
+                    << " for " << expected;
+            }
+        }
+    }
+}
+
 TEST(CrowdPicture, LaidFromTheTopDownItEqualsDrawingFromTheBottomUp) {
     // Overlapping sprites of edges and holes, listed from the top down.
     std::vector<Pixel> ring(25, 0);
@@ -261,13 +290,17 @@ TEST(CrowdPicture, DrawnInBandsTheCrowdIsWhatOnePictureOfItDraws) {
     }
 }
 
-TEST(CrowdSprite, EachRowKnowsItsRunOfPixelsThatShow) {
-    const CrowdSprite sprite(4, 3, {0, 5, 0, 7, 0, 0, 0, 0, 9, 0, 0, 0});
-    EXPECT_EQ(sprite.run(0).first, 1);
-    EXPECT_EQ(sprite.run(0).end, 4);
-    EXPECT_EQ(sprite.run(1).first, sprite.run(1).end);
-    EXPECT_EQ(sprite.run(2).first, 0);
-    EXPECT_EQ(sprite.run(2).end, 1);
+TEST(CrowdSprite, EachPixelThatShowsHasItsBit) {
+    std::vector<Pixel> pixels(std::size_t(70 * 2), 0);
+    for (const int x : {0, 5, 63, 64, 69}) {
+        pixels[std::size_t(70 + x)] = 9;
+    }
+    const CrowdSprite sprite(70, 2, pixels);
+    ASSERT_EQ(sprite.wordsPerRow(), 2u);
+    EXPECT_EQ(sprite.shown(0)[0], 0u);
+    EXPECT_EQ(sprite.shown(0)[1], 0u);
+    EXPECT_EQ(sprite.shown(1)[0], (1ull << 0) | (1ull << 5) | (1ull << 63));
+    EXPECT_EQ(sprite.shown(1)[1], (1ull << 0) | (1ull << 5));
 }
 
 } // namespace
