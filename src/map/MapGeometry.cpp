@@ -3,6 +3,7 @@
 #include "model/ForceChecks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -44,10 +45,6 @@ MapArea FitArea(const std::vector<MapShip>& ships) {
             std::min(halfHeight + margin, Largest)};
 }
 
-MapPoint MapTransform::toView(MapPoint world) const {
-    return {origin_.x + world.x * scale_, origin_.y - world.y * scale_};
-}
-
 MapPoint MapTransform::toWorld(MapPoint view) const {
     return {(view.x - origin_.x) / scale_, (origin_.y - view.y) / scale_};
 }
@@ -75,8 +72,22 @@ MapTransform FitView(const MapArea& area, double width, double height) {
 }
 
 MapPoint HeadingInView(double degrees) {
-    const double radians = std::fmod(degrees, 360.0) * std::numbers::pi / 180;
-    return {std::sin(radians), -std::cos(radians)};
+    const auto exact = [](double degrees) -> MapPoint {
+        const double radians = std::fmod(degrees, 360.0) * std::numbers::pi / 180;
+        return {std::sin(radians), -std::cos(radians)};
+    };
+    // Nearly every heading is a whole degree: those are worked out once, the same way.
+    static const std::array<MapPoint, 360> whole = [&exact] {
+        std::array<MapPoint, 360> ways{};
+        for (std::size_t degree = 0; degree < ways.size(); ++degree) {
+            ways[degree] = exact(double(degree));
+        }
+        return ways;
+    }();
+    if (degrees >= 0 && degrees < 360 && degrees == std::floor(degrees)) {
+        return whole[static_cast<std::size_t>(degrees)];
+    }
+    return exact(degrees);
 }
 
 int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, MapPoint view,

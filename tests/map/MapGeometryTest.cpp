@@ -4,6 +4,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numbers>
 
 namespace forgeline {
 namespace {
@@ -82,6 +83,15 @@ TEST(MapGeometry, HeadingZeroPointsUpAndTurnsClockwise) {
         {45, {half, -half}}, {135, {half, half}}, {3600090, {1, 0}}};
     for (const auto& [degrees, direction] : rows) {
         expectNear(HeadingInView(degrees), direction, std::to_string(degrees));
+    }
+}
+
+TEST(MapGeometry, WholeDegreesTurnAsAnyOtherHeading) {
+    for (double degrees = -2; degrees <= 362; degrees += 0.5) {
+        const double radians = std::fmod(degrees, 360.0) * std::numbers::pi / 180;
+        const MapPoint way = HeadingInView(degrees);
+        EXPECT_DOUBLE_EQ(way.x, std::sin(radians)) << degrees;
+        EXPECT_DOUBLE_EQ(way.y, -std::cos(radians)) << degrees;
     }
 }
 

@@ -239,8 +239,10 @@ void MapView::paintGrid(QPainter& painter) const {
 }
 
 void MapView::paintShips(QPainter& painter, int skipRow) const {
-    const QRectF visible =
-        QRectF(rect()).adjusted(-ArrowLength, -ArrowLength, ArrowLength, ArrowLength);
+    // Within the view, or near enough for its arrow to reach in: compared here, not by a call
+    // to QRectF::contains for each of tens of thousands of ships.
+    const double right = width() + ArrowLength;
+    const double bottom = height() + ArrowLength;
     std::vector<CrowdShip>& inView = inView_;
     inView.clear();
     // The ships and the selection both run in row order: one walk tells which are selected.
@@ -249,8 +251,10 @@ void MapView::paintShips(QPainter& painter, int skipRow) const {
         while (nextSelected != selection_.end() && *nextSelected < ship.row) {
             ++nextSelected;
         }
-        const QPointF at = toQt(transform_.toView({ship.x, ship.y}));
-        if (ship.row != skipRow && visible.contains(at)) {
+        const MapPoint view = transform_.toView({ship.x, ship.y});
+        const QPointF at(view.x, view.y);
+        if (ship.row != skipRow && view.x >= -ArrowLength && view.x <= right &&
+            view.y >= -ArrowLength && view.y <= bottom) {
             inView.push_back(
                 {&ship, at, nextSelected != selection_.end() && *nextSelected == ship.row});
         }
