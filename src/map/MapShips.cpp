@@ -1,5 +1,6 @@
 #include "map/MapShips.h"
 
+#include "base/Utf16.h"
 #include "model/ForceLine.h"
 #include "model/Numbers.h"
 #include "model/ShipCatalogue.h"
@@ -76,15 +77,20 @@ template <typename Char> struct LinePieces {
 
 template <typename Char> LinePieces<Char> piecesOf(std::basic_string_view<Char> line) {
     LinePieces<Char> split;
+    const Char* const text = line.data();
+    const std::size_t size = line.size();
     std::size_t start = 0;
-    while (split.count < split.pieces.size()) {
-        const std::size_t space = line.find(Char(' '), start);
-        split.pieces[split.count++] = line.substr(start, space - start);
-        if (space == std::basic_string_view<Char>::npos) {
-            return split;
+    // One walk over the line, which is cheaper than a search for each space.
+    for (std::size_t at = 0; at < size; ++at) {
+        if (text[at] == Char(' ')) {
+            split.pieces[split.count++] = {text + start, at - start};
+            if (split.count == split.pieces.size()) {
+                return split;
+            }
+            start = at + 1;
         }
-        start = space + 1;
     }
+    split.pieces[split.count++] = {text + start, size - start};
     return split;
 }
 
@@ -109,40 +115,15 @@ std::string nameOf(std::string_view name) {
     return std::string(name);
 }
 
-// UTF-16 as UTF-8; a surrogate without its pair becomes U+FFFD.
 std::string nameOf(std::u16string_view name) {
-    std::string utf8;
-    utf8.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        char32_t code = name[i];
-        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < name.size() && name[i + 1] >= 0xDC00 &&
-            name[i + 1] <= 0xDFFF) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (name[++i] - 0xDC00);
-        } else if (code >= 0xD800 && code <= 0xDFFF) {
-            code = 0xFFFD;
-        }
-        if (code < 0x80) {
-            utf8.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            utf8.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            utf8.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            utf8.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            utf8.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            utf8.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-    return utf8;
+    return Utf8Of(name);
 }
 
-template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
+// The ships of lines [first, end), whose rows count from the first of all lines.
+template <typename Char, typename Line>
+MapShips shipsOf(const std::vector<Line>& lines, std::size_t first, std::size_t end) {
     MapShips result;
-    result.ships.reserve(lines.size());
+    result.ships.reserve(end - first);
     std::string scratch;
     const auto number = [&scratch](std::basic_string_view<Char> piece) -> std::optional<double> {
         if (const std::optional<double> whole = wholeNumberOf(piece)) {
@@ -151,7 +132,7 @@ template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>
         const std::string_view bytes = bytesOf(piece, scratch);
         return IsNumeric(bytes) ? std::optional(numberOf(bytes)) : std::nullopt;
     };
-    for (std::size_t row = 0; row < lines.size(); ++row) {
+    for (std::size_t row = first; row < end; ++row) {
         const auto pieces = piecesOf(std::basic_string_view<Char>(lines[row]));
         if (pieces.count < 8) {
             ++result.notShown;
@@ -170,6 +151,10 @@ template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>
                                 *y, *heading, player});
     }
     return result;
+}
+
+template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
+    return shipsOf<Char>(lines, 0, lines.size());
 }
 
 } // namespace
