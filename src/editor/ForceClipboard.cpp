@@ -1,5 +1,6 @@
 #include "editor/ForceClipboard.h"
 
+#include "base/Utf16.h"
 #include "editor/NameSet.h"
 #include "model/ForceChecks.h"
 #include "model/ForceLine.h"
@@ -60,16 +61,11 @@ Result<std::vector<std::string>> ForceLinesFromClipboard(std::string_view text) 
     return lines;
 }
 
-std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
-                                       std::vector<std::string> lines) {
-    // Views into the existing lines and into the lines already named, which stay where they
-    // are: ten thousand pasted names cost no copies of twenty thousand.
-    NameSet taken(existing.size() + lines.size());
-    for (const std::string& line : existing) {
-        if (const auto name = NameForClash(line)) {
-            taken.insert(*name);
-        }
-    }
+namespace {
+
+// `taken` holds the existing names, and takes views into the lines as they are named, which
+// stay where they are: ten thousand pasted names cost no copies of twenty thousand.
+std::vector<std::string> withFreeNames(NameSet& taken, std::vector<std::string> lines) {
     std::unordered_map<std::string_view, int> nextNumber;
     std::string free;
     for (std::string& line : lines) {
@@ -106,6 +102,44 @@ std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
         taken.insert(renamed);
     }
     return lines;
+}
+
+} // namespace
+
+std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
+                                       std::vector<std::string> lines) {
+    NameSet taken(existing.size() + lines.size());
+    for (const std::string& line : existing) {
+        if (const auto name = NameForClash(line)) {
+            taken.insert(*name);
+        }
+    }
+    return withFreeNames(taken, std::move(lines));
+}
+
+std::vector<std::string> WithFreeNames(const std::vector<std::u16string_view>& existing,
+                                       std::vector<std::string> lines) {
+    // Only the names, cut as NameForClash cuts them, are turned into UTF-8, one after another
+    // in one string. It is given room for the most UTF-8 they can take, three bytes a unit, so
+    // that it never moves and the views into it stay.
+    std::vector<std::u16string_view> pieces;
+    pieces.reserve(existing.size());
+    std::size_t units = 0;
+    for (const std::u16string_view line : existing) {
+        if (const auto piece = FindForcePiece(line, ForceField::Name)) {
+            pieces.push_back(*piece);
+            units += piece->size();
+        }
+    }
+    std::string names;
+    names.reserve(3 * units);
+    NameSet taken(pieces.size() + lines.size());
+    for (const std::u16string_view piece : pieces) {
+        const std::size_t start = names.size();
+        names += Utf8Of(piece);
+        taken.insert(std::string_view(names).substr(start));
+    }
+    return withFreeNames(taken, std::move(lines));
 }
 
 } // namespace forgeline

@@ -24,5 +24,9 @@ Result<std::vector<std::string>> ForceLinesFromClipboard(std::string_view text);
 // "Korg2", then "Korg3". A name of digits alone gets the number appended.
 std::vector<std::string> WithFreeNames(const std::vector<std::string>& existing,
                                        std::vector<std::string> lines);
+// The same against existing lines in UTF-16, as a list of the windows holds them, without a
+// copy of each line.
+std::vector<std::string> WithFreeNames(const std::vector<std::u16string_view>& existing,
+                                       std::vector<std::string> lines);
 
 } // namespace forgeline

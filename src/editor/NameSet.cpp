@@ -1,44 +1,68 @@
 #include "editor/NameSet.h"
 
 #include <bit>
-#include <functional>
 
 namespace forgeline {
+namespace {
 
-NameSet::NameSet(std::size_t expected) : slots_(std::bit_ceil(2 * expected + 2)) {}
+// FNV-1a, folded: names are short, and a general-purpose hash costs more than the look-up.
+std::uint64_t hashOf(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash ^ hash >> 29;
+}
 
-std::size_t NameSet::slotOf(std::string_view name) const {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = std::hash<std::string_view>{}(name)&mask;
+// The low bits choose the slot, the high ones make the tag, never 0.
+std::uint32_t tagOf(std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash >> 32) | 1;
+}
+
+} // namespace
+
+NameSet::NameSet(std::size_t expected)
+    : tags_(std::bit_ceil(2 * expected + 2)), names_(tags_.size()) {}
+
+std::size_t NameSet::slotOf(std::string_view name, std::uint64_t hash) const {
+    const std::size_t mask = tags_.size() - 1;
+    const std::uint32_t tag = tagOf(hash);
+    auto slot = static_cast<std::size_t>(hash) & mask;
     // At most half the slots are used, so a free one always ends the search.
-    while (slots_[slot].used && slots_[slot].name != name) {
+    while (tags_[slot] != 0 && (tags_[slot] != tag || names_[slot] != name)) {
         slot = (slot + 1) & mask;
     }
     return slot;
 }
 
 bool NameSet::contains(std::string_view name) const {
-    return slots_[slotOf(name)].used;
+    return tags_[slotOf(name, hashOf(name))] != 0;
 }
 
 bool NameSet::insert(std::string_view name) {
-    Slot& slot = slots_[slotOf(name)];
-    if (slot.used) {
+    const std::uint64_t hash = hashOf(name);
+    const std::size_t slot = slotOf(name, hash);
+    if (tags_[slot] != 0) {
         return false;
     }
-    slot = {name, true};
-    if (2 * ++count_ > slots_.size()) {
+    tags_[slot] = tagOf(hash);
+    names_[slot] = name;
+    if (2 * ++count_ > tags_.size()) {
         grow();
     }
     return true;
 }
 
 void NameSet::grow() {
-    std::vector<Slot> old(2 * slots_.size());
-    old.swap(slots_);
-    for (const Slot& slot : old) {
-        if (slot.used) {
-            slots_[slotOf(slot.name)] = slot;
+    std::vector<std::uint32_t> oldTags(2 * tags_.size());
+    std::vector<std::string_view> oldNames(oldTags.size());
+    oldTags.swap(tags_);
+    oldNames.swap(names_);
+    for (std::size_t i = 0; i < oldTags.size(); ++i) {
+        if (oldTags[i] != 0) {
+            const std::size_t slot = slotOf(oldNames[i], hashOf(oldNames[i]));
+            tags_[slot] = oldTags[i];
+            names_[slot] = oldNames[i];
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -18,16 +19,14 @@ class NameSet {
     bool insert(std::string_view name);
 
   private:
-    struct Slot {
-        std::string_view name;
-        bool used = false;
-    };
-
     // The slot holding the name, or the free one where it would go.
-    std::size_t slotOf(std::string_view name) const;
+    std::size_t slotOf(std::string_view name, std::uint64_t hash) const;
     void grow();
 
-    std::vector<Slot> slots_;
+    // A few bits of each slot's name's hash, 0 for a free slot, looked at before the name: a
+    // look-up reads the names, kept elsewhere, only where these match.
+    std::vector<std::uint32_t> tags_;
+    std::vector<std::string_view> names_;
     std::size_t count_ = 0;
 };
 

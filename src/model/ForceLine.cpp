@@ -37,19 +37,33 @@ std::string ForcePiece(const std::vector<std::string>& pieces, ForceField field)
     return index < pieces.size() ? pieces[index] : std::string();
 }
 
-std::optional<std::string_view> FindForcePiece(std::string_view line, ForceField field) {
+namespace {
+
+template <typename Char>
+std::optional<std::basic_string_view<Char>> findForcePiece(std::basic_string_view<Char> line,
+                                                           ForceField field) {
     // Walks to the wanted piece without building the others: the clash test runs this over
     // every line of a list on each Add.
     std::size_t start = 0;
     for (int i = 0; i < static_cast<int>(field); ++i) {
-        const std::size_t space = line.find(' ', start);
-        if (space == std::string_view::npos) {
+        const std::size_t space = line.find(Char(' '), start);
+        if (space == line.npos) {
             return std::nullopt;
         }
         start = space + 1;
     }
-    const std::size_t end = line.find(' ', start);
-    return line.substr(start, end == std::string_view::npos ? end : end - start);
+    const std::size_t end = line.find(Char(' '), start);
+    return line.substr(start, end == line.npos ? end : end - start);
+}
+
+} // namespace
+
+std::optional<std::string_view> FindForcePiece(std::string_view line, ForceField field) {
+    return findForcePiece(line, field);
+}
+
+std::optional<std::u16string_view> FindForcePiece(std::u16string_view line, ForceField field) {
+    return findForcePiece(line, field);
 }
 
 std::string ForcePiece(std::string_view line, ForceField field) {

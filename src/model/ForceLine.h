@@ -45,6 +45,7 @@ std::string ForcePiece(std::string_view line, ForceField field);
 
 // The piece at a field position as a view into the line; nothing when the line is too short.
 std::optional<std::string_view> FindForcePiece(std::string_view line, ForceField field);
+std::optional<std::u16string_view> FindForcePiece(std::u16string_view line, ForceField field);
 
 // The entry fields of a line as a reader of pieces 0 to 7 sees them.
 ForceEntry ForceEntryFromLine(std::string_view line);

@@ -55,5 +55,53 @@ TEST(ForceClipboard, NumbersNamesThatAreTaken) {
                                         "Klingon BC Korg3 0 0 0 3 <internal> ()"}));
 }
 
+TEST(ForceClipboard, NamesTakenInUtf16LinesAreTheNamesTheirUtf8Carries) {
+    const std::u16string loneSurrogate =
+        u"Klingon BC K" + std::u16string(1, char16_t(0xD800)) + u"g 0 0 0 3 <internal> ()";
+    struct Row {
+        std::u16string existing;
+        std::string pasted;
+        std::string named;
+    };
+    const Row rows[] = {
+        {u"Klingon BC Zo\u00EB 0 0 0 3 <internal> ()",
+         "Klingon BC Zo\xC3\xAB 0 0 0 3 <internal> ()",
+         "Klingon BC Zo\xC3\xAB"
+         "2 0 0 0 3 <internal> ()"},
+        {u"Klingon BC R\U0001F680 0 0 0 3 <internal> ()",
+         "Klingon BC R\xF0\x9F\x9A\x80 0 0 0 3 <internal> ()",
+         "Klingon BC R\xF0\x9F\x9A\x80"
+         "2 0 0 0 3 <internal> ()"},
+        {loneSurrogate,
+         "Klingon BC K\xEF\xBF\xBD"
+         "g 0 0 0 3 <internal> ()",
+         "Klingon BC K\xEF\xBF\xBD"
+         "g2 0 0 0 3 <internal> ()"},
+        // The name is the last piece; a line without one clashes with nothing.
+        {u"Klingon BC Korg", "Klingon BC Korg 0 0 0 3 <internal> ()",
+         "Klingon BC Korg2 0 0 0 3 <internal> ()"},
+        {u"Klingon BC", "Klingon BC  0 0 0 3 <internal> ()", "Klingon BC  0 0 0 3 <internal> ()"},
+        {u"Klingon BC Korg2 0 0 0 3 <internal> ()", "Klingon BC Korg 0 0 0 3 <internal> ()",
+         "Klingon BC Korg 0 0 0 3 <internal> ()"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(WithFreeNames(std::vector<std::u16string_view>{row.existing}, {row.pasted}),
+                  std::vector<std::string>{row.named})
+            << row.pasted;
+    }
+    // Many names longer in UTF-8 than in UTF-16 are all still taken.
+    std::vector<std::u16string> existing;
+    for (int i = 1; i <= 300; ++i) {
+        const std::string number = std::to_string(i);
+        existing.push_back(u"Klingon BC Zo\u00EB" + std::u16string(number.begin(), number.end()) +
+                           u" 0 0 0 3 <internal> ()");
+    }
+    EXPECT_EQ(WithFreeNames(std::vector<std::u16string_view>(existing.begin(), existing.end()),
+                            {"Klingon BC Zo\xC3\xAB"
+                             "1 0 0 0 3 <internal> ()"}),
+              std::vector<std::string>{"Klingon BC Zo\xC3\xAB"
+                                       "301 0 0 0 3 <internal> ()"});
+}
+
 } // namespace
 } // namespace forgeline

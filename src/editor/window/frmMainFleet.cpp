@@ -113,7 +113,8 @@ void frmMain::insertLines(std::vector<std::string> lines, const QString& name) {
     }
     const std::vector<int> selected = Forces->selectedRows();
     const int at = selected.empty() ? Forces->count() : selected.back() + 1;
-    const QStringList named = FromCore(WithFreeNames(ToCore(Forces->lines()), std::move(lines)));
+    const QStringList shown = Forces->lines();
+    const QStringList named = FromCore(WithFreeNames(Utf16Views(shown), std::move(lines)));
     history_->record(name, [this, at, &named] {
         Forces->replaceLines(at, 0, named);
         std::vector<int> rows(static_cast<std::size_t>(named.size()));
