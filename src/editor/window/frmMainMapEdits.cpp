@@ -14,6 +14,8 @@ namespace forgeline {
 void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int gesture) {
     std::vector<int> rows;
     QStringList lines;
+    rows.reserve(edits.size());
+    lines.reserve(static_cast<qsizetype>(edits.size()));
     bool turned = false;
     const QStringList shown = Forces->lines();
     for (const ShipEdit& edit : edits) {
