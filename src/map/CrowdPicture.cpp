@@ -98,7 +98,7 @@ bool CrowdPicture::hidden(int left, int top, int right, int bottom) const {
     return true;
 }
 
-int* CrowdPicture::tileRow(int y) {
+int* CrowdPicture::tileRow(unsigned y) {
     return tileOpen_.data() + std::size_t(y / TileSide) * tilesPerRow_;
 }
 
@@ -107,7 +107,7 @@ void CrowdPicture::blendUnder(unsigned x, unsigned y, Pixel colour) {
     const unsigned bit = x % WordBits;
     if ((word >> bit & 1) == 0 && under(pixels_[std::ptrdiff_t(y) * stride_ + x], colour)) {
         word |= std::uint64_t{1} << bit;
-        --tileRow(int(y))[x / TileSide];
+        --tileRow(y)[x / TileSide];
     }
 }
 
@@ -139,7 +139,7 @@ void CrowdPicture::putUnder(const CrowdSprite& sprite, int left, int top) {
             const int x = static_cast<int>((word - 1) * Bits) + int(bit);
             if (under(rowPixels[x], from[x])) {
                 rowWords[word] |= std::uint64_t{1} << bit;
-                --tileRow(top + row)[x / TileSide];
+                --tileRow(unsigned(top + row))[unsigned(x) / TileSide];
             }
         }
     };

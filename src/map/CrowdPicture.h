@@ -55,7 +55,7 @@ class CrowdPicture {
     bool hidden(int left, int top, int right, int bottom) const;
     void blendUnder(unsigned x, unsigned y, Pixel colour);
     // The counts of the tiles that row `y` crosses.
-    int* tileRow(int y);
+    int* tileRow(unsigned y);
 
     Pixel* pixels_;
     int width_;
