@@ -66,6 +66,10 @@ MapTransform FitView(const MapArea& area, double width, double height);
 // Unit vector of a heading in view co-ordinates: 0 degrees points up (+Y), turning clockwise.
 MapPoint HeadingInView(double degrees);
 
+// The device pixel where a picture drawn at a view co-ordinate lands, at `ratio` device pixels
+// a view pixel, rounded as Qt's painter rounds it: half a pixel and more goes up.
+int DevicePixel(double at, double ratio);
+
 // The row of the ship nearest the view point within the radius in pixels, or -1. Of ships at
 // the same distance the later one wins, as it is drawn on top.
 int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, MapPoint view,

@@ -95,6 +95,26 @@ TEST(MapGeometry, WholeDegreesTurnAsAnyOtherHeading) {
     }
 }
 
+TEST(MapGeometry, DevicePixelsRoundHalfUpOnEitherSideOfZero) {
+    const std::tuple<double, double, int> rows[] = {{0, 1, 0},
+                                                    {0.4, 1, 0},
+                                                    {0.5, 1, 1},
+                                                    {2.49, 1, 2},
+                                                    {-0.5, 1, 0},
+                                                    {-0.6, 1, -1},
+                                                    {-1.5, 1, -1},
+                                                    {-1.51, 1, -2},
+                                                    {-7, 1, -7},
+                                                    {1.25, 2, 3},
+                                                    {-1.25, 2, -2},
+                                                    {0.4, 1.5, 1},
+                                                    {1e300, 1, 1000000000},
+                                                    {-1e300, 1, -1000000000}};
+    for (const auto& [at, ratio, pixel] : rows) {
+        EXPECT_EQ(DevicePixel(at, ratio), pixel) << at << " x" << ratio;
+    }
+}
+
 TEST(MapGeometry, ShipAtFindsTheNearestMarkerWithinTheRadius) {
     const std::vector<MapShip> ships = {at(0, 0, 0), at(2, 10, 0), at(5, 10, 0), at(7, 0, 30)};
     const MapTransform transform(1, {100, 100});

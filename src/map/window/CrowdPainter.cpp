@@ -32,12 +32,6 @@ const CrowdSprite& crowdSpriteOf(const QPixmap& sprite) {
     return at->second;
 }
 
-// Where a picture drawn at a point of the view lands in the device's pixels, rounded as the
-// painter rounds it.
-int devicePixel(qreal at, qreal ratio) {
-    return static_cast<int>(std::floor(at * ratio + 0.5));
-}
-
 } // namespace
 
 void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& ships,
@@ -72,8 +66,8 @@ void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& shi
         for (auto placed = ships.rbegin(); placed != ships.rend(); ++placed) {
             if (placed->selected == selected) {
                 layer.marks.push_back({spriteOf(*placed->ship, selected),
-                                       devicePixel(placed->at.x() - half, ratio),
-                                       devicePixel(placed->at.y() - half, ratio)});
+                                       DevicePixel(placed->at.x() - half, ratio),
+                                       DevicePixel(placed->at.y() - half, ratio)});
             }
         }
     };
