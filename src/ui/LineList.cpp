@@ -3,6 +3,7 @@
 #include "model/RowRuns.h"
 #include "ui/LineModel.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
@@ -150,6 +151,41 @@ int LineList::widestLine() const {
         widest_ = widestOf(QFontMetricsF(font()), lines(), 0);
     }
     return static_cast<int>(std::min<qint64>((*widest_ + 63) / 64, QWIDGETSIZE_MAX));
+}
+
+void LineList::doItemsLayout() {
+    laidOutRowSize_ = count() > 0 ? rowSize() : QSize();
+    QListView::doItemsLayout();
+}
+
+void LineList::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                           const QList<int>& roles) {
+    // QListView lays out every row anew after a change of their text, and without that Qt
+    // looks up where each changed row lies: thirty thousand rows take milliseconds either way.
+    // Rows of one size keep their places, so a change of many rows that leaves that size alone
+    // paints the list anew and tells assistive tools, as Qt does, and no more.
+    if (topLeft == bottomRight || count() == 0 || rowSize() != laidOutRowSize_) {
+        QListView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    viewport()->update();
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent changed(this,
+                                                 QAccessibleTableModelChangeEvent::DataChanged);
+        changed.setFirstRow(topLeft.row());
+        changed.setLastRow(bottomRight.row());
+        changed.setFirstColumn(0);
+        changed.setLastColumn(0);
+        QAccessible::updateAccessibility(&changed);
+    }
+#endif
+}
+
+QSize LineList::rowSize() const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return itemDelegate()->sizeHint(option, model_->index(0));
 }
 
 void LineList::widenFor(const QStringList& lines) {

@@ -57,20 +57,28 @@ class LineList : public QListView {
     // The width of the widest line in the list's font, in pixels.
     int widestLine() const;
 
+    void doItemsLayout() override;
+
   signals:
     void lineSelected(int row);
 
   protected:
     void changeEvent(QEvent* event) override;
     QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
   private:
     void widenFor(const QStringList& lines);
+    // The size every row takes, that of the first.
+    QSize rowSize() const;
 
     LineModel* model_;
     // In 64ths of a pixel: measured once for all lines when first needed, then widened as
     // lines come; nothing once a line goes or the font changes.
     mutable std::optional<qint64> widest_;
+    // The row size of the last layout.
+    QSize laidOutRowSize_;
 };
 
 } // namespace forgeline

@@ -30,6 +30,16 @@ struct Windows {
     std::array<QWidget*, 3> all() { return {&editor, &browser, &generator}; }
 };
 
+// Counts the paints of a widget.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        count += int(event->type() == QEvent::Paint);
+        return QObject::eventFilter(watched, event);
+    }
+    int count = 0;
+};
+
 // Closes the message box the next modal loop shows, remembering its icon and text.
 void answerNextMessageBox(QStringList& seen) {
     QTimer::singleShot(0, [&seen] {
@@ -146,8 +156,14 @@ class ControlFidelityTest : public QObject {
         // So does one that takes another's place, once the widest is known.
         forces->setLines({"short", "short"});
         QVERIFY(forces->widestLine() < forces->fontMetrics().horizontalAdvance(wide));
-        forces->replace(1, wide);
+        QVERIFY(forces->visualRect(forces->model()->index(0, 0)).width() <
+                forces->fontMetrics().horizontalAdvance(wide));
+        forces->replaceEach({0, 1}, {QStringLiteral("short"), wide});
         QVERIFY(forces->widestLine() >= forces->fontMetrics().horizontalAdvance(wide));
+        QApplication::processEvents();
+        QVERIFY(forces->visualRect(forces->model()->index(0, 0)).width() >=
+                forces->fontMetrics().horizontalAdvance(wide));
+        QVERIFY(forces->horizontalScrollBar()->maximum() > 0);
 
         // Selecting more lines than the list shows, and then none, repaints the lines shown.
         auto* editorForces = w.editor.findChild<LineList*>("Forces");
@@ -171,6 +187,17 @@ class ControlFidelityTest : public QObject {
         QVERIFY(shownAt() != plain);
         editorForces->selectRows({});
         QCOMPARE(shownAt(), plain);
+        // Lines changed in place, as many as a move of a fleet changes, are painted anew.
+        LineList changing;
+        changing.setLines({"Korg 1", "Kang 2", "Kor 3"});
+        changing.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&changing));
+        PaintCount painted(changing.viewport());
+        // The paints still due for what came before come first.
+        QTest::qWait(100);
+        const int paints = painted.count;
+        changing.replaceEach({0, 2}, {QStringLiteral("Korg 4"), QStringLiteral("Kor 5")});
+        QTRY_VERIFY(painted.count > paints);
     }
 
     void theNameTakesNoPastedSpaceAndOnlyLeftClicks() {
