@@ -32,8 +32,8 @@ std::string WholeNumberText(long long value) {
 namespace {
 
 template <typename Char>
-std::optional<std::basic_string<Char>> withShipChange(std::basic_string_view<Char> line,
-                                                      const ShipChange& change) {
+bool withShipChange(std::basic_string_view<Char> line, const ShipChange& change,
+                    std::basic_string<Char>& result) {
     // Start and end of the pieces up to the heading, found by the same single-space cut as
     // every reader of the line makes.
     constexpr auto Heading = static_cast<std::size_t>(ForceField::Heading);
@@ -47,12 +47,12 @@ std::optional<std::basic_string<Char>> withShipChange(std::basic_string_view<Cha
         starts[pieces] = ++at;
     }
     if (pieces <= Heading) {
-        return std::nullopt;
+        return false;
     }
     if (pieces == Heading + 1) {
         starts[Heading + 1] = line.size() + 1;
     }
-    std::basic_string<Char> result;
+    result.clear();
     // The numbers written are at most 11 characters each, so one allocation holds the line.
     result.reserve(line.size() + 3 * 11);
     result += line.substr(0, starts[static_cast<std::size_t>(ForceField::X)]);
@@ -72,17 +72,18 @@ std::optional<std::basic_string<Char>> withShipChange(std::basic_string_view<Cha
     if (starts[Heading + 1] <= line.size()) {
         result += line.substr(starts[Heading + 1] - 1);
     }
-    return result;
+    return true;
 }
 
 } // namespace
 
 std::optional<std::string> WithShipChange(std::string_view line, const ShipChange& change) {
-    return withShipChange(line, change);
+    std::string changed;
+    return withShipChange(line, change, changed) ? std::optional(std::move(changed)) : std::nullopt;
 }
 
-std::optional<std::u16string> WithShipChange(std::u16string_view line, const ShipChange& change) {
-    return withShipChange(line, change);
+bool WithShipChange(std::u16string_view line, const ShipChange& change, std::u16string& changed) {
+    return withShipChange(line, change, changed);
 }
 
 long long NormalHeading(double degrees) {

@@ -35,8 +35,9 @@ std::string WholeNumberText(long long value);
 // The line with X, Y and heading replaced as the change says; every other byte stays. Nothing
 // for a line too short to hold those fields.
 std::optional<std::string> WithShipChange(std::string_view line, const ShipChange& change);
-// The same for a line in UTF-16, as the windows' lists hold it.
-std::optional<std::u16string> WithShipChange(std::u16string_view line, const ShipChange& change);
+// The same for a line in UTF-16, as the windows' lists hold it, written into `changed`, whose
+// room serves one line after another; false, and `changed` of no use, for a line too short.
+bool WithShipChange(std::u16string_view line, const ShipChange& change, std::u16string& changed);
 
 // A heading in whole degrees 0 to 359.
 long long NormalHeading(double degrees);

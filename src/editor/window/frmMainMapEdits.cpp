@@ -18,21 +18,20 @@ void frmMain::frmMain_Map_ShipsChanged(const std::vector<ShipEdit>& edits, int g
     lines.reserve(static_cast<qsizetype>(edits.size()));
     bool turned = false;
     const QStringList shown = Forces->lines();
+    // One string takes each rewritten line in turn: thirty thousand moved ships cost no string
+    // each beyond the line kept.
+    std::u16string after;
     for (const ShipEdit& edit : edits) {
         if (edit.row < 0 || edit.row >= shown.size()) {
             continue;
         }
         const QString& before = shown.at(edit.row);
-        const std::optional<std::u16string> after = WithShipChange(Utf16View(before), edit.change);
-        if (!after) {
+        if (!WithShipChange(Utf16View(before), edit.change, after) || after == Utf16View(before)) {
             continue;
         }
-        QString line = QString::fromUtf16(after->data(), static_cast<qsizetype>(after->size()));
-        if (line != before) {
-            rows.push_back(edit.row);
-            lines.push_back(std::move(line));
-            turned = turned || edit.change.heading;
-        }
+        rows.push_back(edit.row);
+        lines.push_back(QString::fromUtf16(after.data(), static_cast<qsizetype>(after.size())));
+        turned = turned || edit.change.heading;
     }
     if (rows.empty()) {
         return;
