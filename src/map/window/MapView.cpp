@@ -500,6 +500,7 @@ bool MapView::editByKey(const QKeyEvent* event) {
     const double step = unit ? 1 : GridStep(transform_, width(), height());
     const bool snap = snap_ && !unit;
     std::vector<ShipEdit> edits;
+    edits.reserve(group.size());
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right: {
