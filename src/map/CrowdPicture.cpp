@@ -12,8 +12,8 @@ namespace {
 constexpr Pixel OpaqueAlpha = 0xFF000000u;
 constexpr unsigned WordBits = 64;
 constexpr int TileSide = 16;
-// Rows of a band: its pixels, a few tens of kilobytes, stay in the cache while it is drawn.
-constexpr int BandRows = 32;
+// Rows of a band: its pixels, some hundred kilobytes, stay in the cache while it is drawn.
+constexpr int BandRows = 64;
 constexpr int MostThreads = 4;
 
 // Each channel of the pixel times alpha / 255, rounded; two channels at a time.

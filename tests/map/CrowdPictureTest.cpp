@@ -252,7 +252,8 @@ TEST(CrowdPicture, DrawnInBandsTheCrowdIsWhatOnePictureOfItDraws) {
     }
     const CrowdSprite sprites[] = {CrowdSprite(13, 11, ring), filled(7, 40, HalfGreen),
                                    filled(3, 3, Red)};
-    std::vector<CrowdMark> marks;
+    // On top of the others, two marks whose last row is the first of a band.
+    std::vector<CrowdMark> marks = {{&sprites[0], 5, 64 - 10}, {&sprites[1], 30, 128 - 39}};
     std::vector<CrowdLine> lines;
     unsigned seed = 7;
     const auto next = [&seed](int below) {
@@ -260,17 +261,18 @@ TEST(CrowdPicture, DrawnInBandsTheCrowdIsWhatOnePictureOfItDraws) {
         return int((seed >> 8) % unsigned(below));
     };
     for (int i = 0; i < 400; ++i) {
-        marks.push_back({&sprites[i % 3], next(110) - 20, next(150) - 20});
+        marks.push_back({&sprites[i % 3], next(110) - 20, next(230) - 20});
         const double x = next(900) / 10.0 - 10;
-        const double y = next(1300) / 10.0 - 10;
+        const double y = next(2100) / 10.0 - 10;
         lines.push_back({x, y, x + next(400) / 10.0 - 20, y + next(400) / 10.0 - 20});
     }
     // Flat lines beside a band's border, whose thickness alone takes them across it.
-    const std::vector<CrowdLine> borderLines = {{60.5, 31.5, 66.5, 31.2}, {60.5, 64.5, 66.5, 64.9}};
+    const std::vector<CrowdLine> borderLines = {{60.5, 63.5, 66.5, 63.2},
+                                                {60.5, 128.5, 66.5, 128.9}};
     for (const auto& [crowdMarks, crowdLines] :
          {std::pair{marks, lines}, std::pair{std::vector<CrowdMark>{}, borderLines}}) {
         for (const int thickness : {1, 2, 3}) {
-            Picture whole(70, 110);
+            Picture whole(70, 190);
             for (const CrowdMark& mark : crowdMarks) {
                 whole.crowd.putUnder(*mark.sprite, mark.left, mark.top);
             }
@@ -278,9 +280,9 @@ TEST(CrowdPicture, DrawnInBandsTheCrowdIsWhatOnePictureOfItDraws) {
                 whole.crowd.lineUnder(line.x0, line.y0, line.x1, line.y1, Blue, thickness);
             }
             // Drawn into a wider picture, whose pixels past the crowd's are left alone.
-            std::vector<Pixel> banded(std::size_t(75 * 110), 0);
-            DrawCrowd(crowdMarks, crowdLines, Blue, thickness, banded.data(), 70, 110, 75);
-            for (int y = 0; y < 110; ++y) {
+            std::vector<Pixel> banded(std::size_t(75 * 190), 0);
+            DrawCrowd(crowdMarks, crowdLines, Blue, thickness, banded.data(), 70, 190, 75);
+            for (int y = 0; y < 190; ++y) {
                 for (int x = 0; x < 75; ++x) {
                     ASSERT_EQ(banded[std::size_t(y * 75 + x)], x < 70 ? whole.at(x, y) : 0)
                         << thickness << " at " << x << "," << y;
