@@ -119,11 +119,9 @@ std::string nameOf(std::u16string_view name) {
     return Utf8Of(name);
 }
 
-// The ships of lines [first, end), whose rows count from the first of all lines.
-template <typename Char, typename Line>
-MapShips shipsOf(const std::vector<Line>& lines, std::size_t first, std::size_t end) {
+template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
     MapShips result;
-    result.ships.reserve(end - first);
+    result.ships.reserve(lines.size());
     std::string scratch;
     const auto number = [&scratch](std::basic_string_view<Char> piece) -> std::optional<double> {
         if (const std::optional<double> whole = wholeNumberOf(piece)) {
@@ -132,7 +130,7 @@ MapShips shipsOf(const std::vector<Line>& lines, std::size_t first, std::size_t 
         const std::string_view bytes = bytesOf(piece, scratch);
         return IsNumeric(bytes) ? std::optional(numberOf(bytes)) : std::nullopt;
     };
-    for (std::size_t row = first; row < end; ++row) {
+    for (std::size_t row = 0; row < lines.size(); ++row) {
         const auto pieces = piecesOf(std::basic_string_view<Char>(lines[row]));
         if (pieces.count < 8) {
             ++result.notShown;
@@ -151,10 +149,6 @@ MapShips shipsOf(const std::vector<Line>& lines, std::size_t first, std::size_t 
                                 *y, *heading, player});
     }
     return result;
-}
-
-template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
-    return shipsOf<Char>(lines, 0, lines.size());
 }
 
 } // namespace
