@@ -119,10 +119,10 @@ std::string nameOf(std::u16string_view name) {
     return Utf8Of(name);
 }
 
-template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
-    MapShips result;
-    result.ships.reserve(lines.size());
-    std::string scratch;
+// Adds the line's ship to `ships`; false for a line that is only counted.
+template <typename Char>
+bool addShip(std::basic_string_view<Char> line, int row, std::string& scratch,
+             std::vector<MapShip>& ships) {
     const auto number = [&scratch](std::basic_string_view<Char> piece) -> std::optional<double> {
         if (const std::optional<double> whole = wholeNumberOf(piece)) {
             return whole;
@@ -130,23 +130,31 @@ template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>
         const std::string_view bytes = bytesOf(piece, scratch);
         return IsNumeric(bytes) ? std::optional(numberOf(bytes)) : std::nullopt;
     };
+    const auto pieces = piecesOf(line);
+    if (pieces.count < 8) {
+        return false;
+    }
+    const std::optional<double> x = number(pieces[ForceField::X]);
+    const std::optional<double> y = number(pieces[ForceField::Y]);
+    const std::optional<double> heading = number(pieces[ForceField::Heading]);
+    if (!x || !y || !heading) {
+        return false;
+    }
+    const int nation = nationCode(pieces[ForceField::Nation]);
+    const bool player = sameAscii(pieces[ForceField::Marker], PlayerMarker);
+    ships.push_back({row, nation, nameOf(pieces[ForceField::Name]), *x, *y, *heading, player});
+    return true;
+}
+
+template <typename Char, typename Line> MapShips shipsOf(const std::vector<Line>& lines) {
+    MapShips result;
+    result.ships.reserve(lines.size());
+    std::string scratch;
     for (std::size_t row = 0; row < lines.size(); ++row) {
-        const auto pieces = piecesOf(std::basic_string_view<Char>(lines[row]));
-        if (pieces.count < 8) {
+        if (!addShip(std::basic_string_view<Char>(lines[row]), static_cast<int>(row), scratch,
+                     result.ships)) {
             ++result.notShown;
-            continue;
         }
-        const std::optional<double> x = number(pieces[ForceField::X]);
-        const std::optional<double> y = number(pieces[ForceField::Y]);
-        const std::optional<double> heading = number(pieces[ForceField::Heading]);
-        if (!x || !y || !heading) {
-            ++result.notShown;
-            continue;
-        }
-        const int nation = nationCode(pieces[ForceField::Nation]);
-        const bool player = sameAscii(pieces[ForceField::Marker], PlayerMarker);
-        result.ships.push_back({static_cast<int>(row), nation, nameOf(pieces[ForceField::Name]), *x,
-                                *y, *heading, player});
     }
     return result;
 }
@@ -159,6 +167,11 @@ MapShips ShipsForMap(const std::vector<std::string>& lines) {
 
 MapShips ShipsForMap(const std::vector<std::u16string_view>& lines) {
     return shipsOf<char16_t>(lines);
+}
+
+bool AddShipForMap(std::u16string_view line, int row, std::vector<MapShip>& ships) {
+    std::string scratch;
+    return addShip(line, row, scratch, ships);
 }
 
 std::string NotShownText(int count) {

@@ -30,6 +30,9 @@ MapShips ShipsForMap(const std::vector<std::string>& lines);
 // The same read from UTF-16 text, as a list of the windows holds it, without a copy of each
 // line; names come out in UTF-8.
 MapShips ShipsForMap(const std::vector<std::u16string_view>& lines);
+// Adds the ship of one such line, given the line's row, to `ships`; false for a line that is
+// only counted.
+bool AddShipForMap(std::u16string_view line, int row, std::vector<MapShip>& ships);
 
 // "1 ship not shown", "N ships not shown", or nothing when every line is on the map.
 std::string NotShownText(int count);

@@ -2,12 +2,15 @@
 #include "TestFolder.h"
 #include "editor/window/frmMain.h"
 #include "files/FolderToolchain.h"
+#include "map/MapShips.h"
 #include "map/window/MapView.h"
 #include "map/window/TacticalMap.h"
 #include "ui/LineList.h"
+#include "ui/Text.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -19,6 +22,7 @@ class FleetEditingTest : public QObject {
   private slots:
     void shipsAreSelectedCopiedAndPastedInForces();
     void selectionsMoveAndTurnTogetherOnTheMap();
+    void bigFleetsOnTheMapFollowEveryChange();
 };
 
 namespace {
@@ -60,6 +64,18 @@ QString renamed(const QString& line, const QString& name, int dx = 0) {
     pieces[2] = name;
     pieces[3] = QString::number(pieces[3].toInt() + dx);
     return pieces.join(' ');
+}
+
+// The editor's own map: those of editors gone before outlive them.
+TacticalMap* openMap(Editor& editor) {
+    const QWidgetList before = QApplication::topLevelWidgets();
+    editor.window.findChild<QAction*>(QStringLiteral("mnuMap"))->trigger();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* map = qobject_cast<TacticalMap*>(window); map && !before.contains(window)) {
+            return map;
+        }
+    }
+    return nullptr;
 }
 
 QPoint viewPointOf(const MapView* view, double x, double y) {
@@ -124,11 +140,7 @@ void FleetEditingTest::shipsAreSelectedCopiedAndPastedInForces() {
 
 void FleetEditingTest::selectionsMoveAndTurnTogetherOnTheMap() {
     Editor editor;
-    editor.window.findChild<QAction*>(QStringLiteral("mnuMap"))->trigger();
-    TacticalMap* map = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        map = map ? map : qobject_cast<TacticalMap*>(window);
-    }
+    TacticalMap* map = openMap(editor);
     auto* view = map->findChild<MapView*>(QStringLiteral("mapView"));
     QVERIFY(QTest::qWaitForWindowExposed(map));
     view->setFocus();
@@ -205,6 +217,56 @@ void FleetEditingTest::selectionsMoveAndTurnTogetherOnTheMap() {
         editor.forces->lines().mid(3),
         QStringList({QString("Klingon BC Korg2 %1 %2 270 3 <internal> ()").arg(x).arg(y - 200),
                      QString("Klingon BC Kang2 %1 %2 0 3 <internal> ()").arg(x).arg(y + 200)}));
+}
+
+void FleetEditingTest::bigFleetsOnTheMapFollowEveryChange() {
+    // Enough ships that the map reads the list again rather than line by line, and one line it
+    // cannot show.
+    Editor editor;
+    QStringList fleet;
+    for (int i = 0; i < 100; ++i) {
+        fleet.push_back(QString("Klingon BC K%1 %2 %3 %4 3 <internal> ()")
+                            .arg(i)
+                            .arg(i * 10)
+                            .arg(i * 7 % 500)
+                            .arg(i * 11 % 360));
+    }
+    fleet[50] = QStringLiteral("Klingon BC Bad x 0 0 3 <internal> ()");
+    editor.forces->appendAll(fleet);
+    TacticalMap* map = openMap(editor);
+    auto* view = map->findChild<MapView*>(QStringLiteral("mapView"));
+    auto* note = map->findChild<QLabel*>(QStringLiteral("notShown"));
+    QVERIFY(QTest::qWaitForWindowExposed(map));
+    view->setFocus();
+    const auto expectShown = [&](const char* after) {
+        const MapShips read = ShipsForMap(Utf16Views(editor.forces->lines()));
+        QVERIFY2(view->ships() == read.ships, after);
+        QCOMPARE(note->text(), QStringLiteral("1 ship not shown"));
+    };
+    const QStringList opened = editor.forces->lines();
+    QAction* redo = editor.window.findChild<QAction*>(QStringLiteral("mnuRedo"));
+
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Right);
+    expectShown("a move");
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    expectShown("a second move");
+    QTest::keyClick(view, Qt::Key_BracketRight);
+    expectShown("a turn");
+    editor.undo->trigger();
+    expectShown("the undo of the turn");
+    editor.undo->trigger();
+    QCOMPARE(editor.forces->lines(), opened);
+    expectShown("the undo of the moves");
+    redo->trigger();
+    expectShown("the redo of the moves");
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(editor.forces->lines().size(), 0);
+    editor.undo->trigger();
+    expectShown("the undo of a delete");
+    editor.undo->trigger();
+    QCOMPARE(editor.forces->lines(), opened);
+    expectShown("the undo of the redone moves");
 }
 
 QTEST_MAIN(FleetEditingTest)

@@ -67,17 +67,19 @@ MapView::MapView(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void MapView::setShips(std::vector<MapShip> ships, std::vector<int> selection) {
-    ships_ = std::move(ships);
+std::vector<MapShip> MapView::setShips(std::vector<MapShip> ships, std::vector<int> selection) {
+    std::swap(ships_, ships);
     selection_ = std::move(selection);
     userMoved_ = false;
     fit();
     changed();
+    return ships;
 }
 
-void MapView::replaceShips(std::vector<MapShip> ships) {
-    ships_ = std::move(ships);
+std::vector<MapShip> MapView::replaceShips(std::vector<MapShip> ships) {
+    std::swap(ships_, ships);
     changed();
+    return ships;
 }
 
 bool MapView::placeShip(int row, std::optional<MapShip> ship) {

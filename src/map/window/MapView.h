@@ -28,10 +28,12 @@ class MapView : public QWidget {
   public:
     explicit MapView(QWidget* parent = nullptr);
 
-    // New ships fit the view anew; a user's zoom and pan are dropped.
-    void setShips(std::vector<MapShip> ships, std::vector<int> selection);
+    // New ships fit the view anew; a user's zoom and pan are dropped. Both give back the
+    // ships shown before.
+    std::vector<MapShip> setShips(std::vector<MapShip> ships, std::vector<int> selection);
     // The ships changed in many places; zoom and pan stay.
-    void replaceShips(std::vector<MapShip> ships);
+    std::vector<MapShip> replaceShips(std::vector<MapShip> ships);
+    const std::vector<MapShip>& ships() const { return ships_; }
     // One row's ship changed, or left the map (nothing); zoom and pan stay. Whether the row was
     // on the map before.
     bool placeShip(int row, std::optional<MapShip> ship);

@@ -1,6 +1,7 @@
 #include "map/window/TacticalMap.h"
 
 #include "map/MapShips.h"
+#include "map/ShipsReadAgain.h"
 #include "map/window/MapView.h"
 #include "map/window/MarkerStyle.h"
 #include "model/ShipCatalogue.h"
@@ -65,7 +66,13 @@ TacticalMap::TacticalMap(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(view_, &MapView::shipClicked, this, &TacticalMap::lineClicked);
     connect(view_, &MapView::selectionPicked, this, &TacticalMap::linesPicked);
-    connect(view_, &MapView::shipsChanged, this, &TacticalMap::shipsChanged);
+    connect(view_, &MapView::shipsChanged, this,
+            [this](const std::vector<ShipEdit>& edits, int gesture) {
+                // The owner applies them before it returns, and its lines come back meanwhile.
+                ownEdits_ = &edits;
+                emit shipsChanged(edits, gesture);
+                ownEdits_ = nullptr;
+            });
     connect(view_, &MapView::commandRequested, this, [this](const FleetRequest& request) {
         if (request.command != FleetCommand::SelectAll) {
             emit commandRequested(request);
@@ -116,22 +123,54 @@ QWidget* TacticalMap::buildLegend() {
 }
 
 void TacticalMap::showLines(const QStringList& lines, std::vector<int> selection) {
-    MapShips shown = ShipsForMap(Utf16Views(lines));
-    lines_ = lines;
+    MapShips shown = readAgain(lines);
     selection_ = selection;
     notShown_ = shown.notShown;
     showNotShown();
-    view_->setShips(std::move(shown.ships), std::move(selection));
+    keepReading(view_->setShips(std::move(shown.ships), std::move(selection)));
     describe();
 }
 
 void TacticalMap::refreshLines(const QStringList& lines) {
-    MapShips shown = ShipsForMap(Utf16Views(lines));
-    lines_ = lines;
+    MapShips shown = readAgain(lines);
     notShown_ = shown.notShown;
     showNotShown();
-    view_->replaceShips(std::move(shown.ships));
+    keepReading(view_->replaceShips(std::move(shown.ships)));
     describe();
+}
+
+MapShips TacticalMap::readAgain(const QStringList& lines) {
+    // A string shared with one read before holds the very text read then: neither can change
+    // while both are held.
+    const auto same = [](const QStringList& before, qsizetype row, const QString& line) {
+        return row < before.size() && before[row].constData() == line.constData() &&
+               before[row].size() == line.size();
+    };
+    const bool edited = ownEdits_ != nullptr && lines.size() == lines_.size();
+    views_.clear();
+    sources_.assign(static_cast<std::size_t>(lines.size()), LineSource::Read);
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        const QString& line = lines[row];
+        views_.push_back(Utf16View(line));
+        LineSource& source = sources_[static_cast<std::size_t>(row)];
+        if (same(lines_, row, line)) {
+            source = LineSource::Kept;
+        } else if (edited) {
+            source = LineSource::Edited;
+        } else if (same(earlierLines_, row, line)) {
+            source = LineSource::Earlier;
+        }
+    }
+    static const std::vector<ShipEdit> none;
+    MapShips shown = ShipsReadAgain(views_, sources_,
+                                    {view_->ships(), edited ? *ownEdits_ : none, earlierShips_},
+                                    std::move(spareShips_));
+    earlierLines_ = std::exchange(lines_, lines);
+    return shown;
+}
+
+void TacticalMap::keepReading(std::vector<MapShip> replaced) {
+    spareShips_ = std::exchange(earlierShips_, std::move(replaced));
 }
 
 void TacticalMap::showLine(int row, const QString& line) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/GroupEdits.h"
+#include "map/ShipsReadAgain.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -41,11 +42,26 @@ class TacticalMap : public QWidget {
     QWidget* buildLegend();
     void showNotShown();
     void describe();
+    // The ships of the lines, taking those of lines read before from that reading; the lines
+    // become the current reading's.
+    MapShips readAgain(const QStringList& lines);
+    // The ships the view showed until the lines just read become the reading before.
+    void keepReading(std::vector<MapShip> replaced);
 
     MapView* view_ = nullptr;
     QLabel* note_ = nullptr;
     QCheckBox* snap_ = nullptr;
+    // The lines shown, and the reading before, kept so that an undo finds its ships read.
     QStringList lines_;
+    QStringList earlierLines_;
+    std::vector<MapShip> earlierShips_;
+    // Storage kept from one reading to the next: thirty thousand ships fill megabytes, and
+    // memory the program takes anew costs a fault of the system's on each of its pages.
+    std::vector<MapShip> spareShips_;
+    std::vector<std::u16string_view> views_;
+    std::vector<LineSource> sources_;
+    // While the owner of the lines applies the map's own edits.
+    const std::vector<ShipEdit>* ownEdits_ = nullptr;
     std::vector<int> selection_;
     int notShown_ = 0;
 };
