@@ -16,8 +16,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-#include <array>
 #include <benchmark/benchmark.h>
+#include <deque>
 
 namespace {
 
@@ -30,17 +30,23 @@ void BM_TacticalMapDraw(benchmark::State& state) {
     const PaintWatch watch(&map);
     map.show();
     watch.waitFor(0, [] { return true; });
-    // Lines of their own each time, as an Open gives: the map does not read again the very lines
-    // it read before, and keeps the last two readings.
-    std::array<QStringList, 3> opened;
-    for (QStringList& copy : opened) {
-        for (const QString& line : lines) {
-            copy.push_back(QString(line.constData(), line.size()));
-        }
-    }
-    std::size_t next = 0;
+    // Lines of their own each time, fresh as an Open leaves them: the map does not read again
+    // the very lines it read before. The map keeps the last two it showed; the copy dropped
+    // here, with the clock stopped, is the one before those.
+    std::deque<QStringList> shown;
     for (auto _ : state) {
-        map.showLines(opened[next++ % opened.size()], {});
+        state.PauseTiming();
+        QStringList fresh;
+        fresh.reserve(lines.size());
+        for (const QString& line : lines) {
+            fresh.push_back(QString(line.constData(), line.size()));
+        }
+        shown.push_back(fresh);
+        if (shown.size() > 3) {
+            shown.pop_front();
+        }
+        state.ResumeTiming();
+        map.showLines(fresh, {});
         QPixmap drawn = map.grab();
         benchmark::DoNotOptimize(drawn);
     }
