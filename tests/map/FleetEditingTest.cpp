@@ -247,7 +247,10 @@ void FleetEditingTest::bigFleetsOnTheMapFollowEveryChange() {
     QAction* redo = editor.window.findChild<QAction*>(QStringLiteral("mnuRedo"));
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    const double step = GridStep(view->transform(), view->width(), view->height());
     QTest::keyClick(view, Qt::Key_Right);
+    // Every ship moves, those after the line not shown too.
+    QCOMPARE(editor.forces->line(102).section(' ', 3, 3), QString::number(990 + qRound(step)));
     expectShown("a move");
     QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
     expectShown("a second move");

@@ -124,15 +124,7 @@ int MapView::soleSelected() const {
 std::vector<MapShip> MapView::selectedShips() const {
     std::vector<MapShip> ships;
     ships.reserve(selection_.size());
-    // Both run in row order: one walk finds them, however many are selected.
-    auto next = ships_.begin();
-    for (const int row : selection_) {
-        next = std::lower_bound(next, ships_.end(), row,
-                                [](const MapShip& ship, int wanted) { return ship.row < wanted; });
-        if (next != ships_.end() && next->row == row) {
-            ships.push_back(*next);
-        }
-    }
+    forEachSelected([&ships](const MapShip& ship) { ships.push_back(ship); });
     return ships;
 }
 
@@ -493,23 +485,28 @@ bool MapView::commandByKey(const QKeyEvent* event) {
 }
 
 bool MapView::editByKey(const QKeyEvent* event) {
-    const std::vector<MapShip> group = selectedShips();
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!editable_ || group.empty() || (modifiers & ~Qt::ShiftModifier)) {
+    bool anyShown = false;
+    forEachSelected([&anyShown](const MapShip&) {
+        anyShown = true;
+        return false;
+    });
+    if (!editable_ || !anyShown || (modifiers & ~Qt::ShiftModifier)) {
         return false;
     }
     const bool unit = modifiers & Qt::ShiftModifier;
     const double step = unit ? 1 : GridStep(transform_, width(), height());
     const bool snap = snap_ && !unit;
-    std::vector<ShipEdit> edits;
-    edits.reserve(group.size());
+    // Kept from one press to the next: thirty thousand ships' edits fill megabytes.
+    std::vector<ShipEdit>& edits = keyEdits_;
+    edits.clear();
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right: {
         const int direction = event->key() == Qt::Key_Right ? 1 : -1;
-        for (const MapShip& ship : group) {
+        forEachSelected([&](const MapShip& ship) {
             edits.push_back({ship.row, {SteppedValue(ship.x, direction, step, snap), {}, {}}});
-        }
+        });
         emitChanges(edits, KeyRun::Move);
         return true;
     }
@@ -517,30 +514,30 @@ bool MapView::editByKey(const QKeyEvent* event) {
     case Qt::Key_Down: {
         // World +Y is up on the screen.
         const int direction = event->key() == Qt::Key_Up ? 1 : -1;
-        for (const MapShip& ship : group) {
+        forEachSelected([&](const MapShip& ship) {
             edits.push_back({ship.row, {{}, SteppedValue(ship.y, direction, step, snap), {}}});
-        }
+        });
         emitChanges(edits, KeyRun::Move);
         return true;
     }
     // Shift+"[" and Shift+"]" turn the group about its centre; keyboards report them as braces.
     case Qt::Key_BraceLeft:
     case Qt::Key_BraceRight:
-        emitChanges(
-            TurnedAboutCentre(group, event->key() == Qt::Key_BraceRight ? TurnStep : -TurnStep),
-            KeyRun::Turn);
+        emitChanges(TurnedAboutCentre(selectedShips(),
+                                      event->key() == Qt::Key_BraceRight ? TurnStep : -TurnStep),
+                    KeyRun::Turn);
         return true;
     case Qt::Key_BracketLeft:
     case Qt::Key_BracketRight: {
         const int direction = event->key() == Qt::Key_BracketRight ? 1 : -1;
         if (unit) {
-            emitChanges(TurnedAboutCentre(group, direction * TurnStep), KeyRun::Turn);
+            emitChanges(TurnedAboutCentre(selectedShips(), direction * TurnStep), KeyRun::Turn);
             return true;
         }
-        for (const MapShip& ship : group) {
+        forEachSelected([&](const MapShip& ship) {
             const long long heading = SteppedValue(ship.heading, direction, TurnStep, snap_);
             edits.push_back({ship.row, {{}, {}, NormalHeading(double(heading))}});
-        }
+        });
         emitChanges(edits, KeyRun::Turn);
         return true;
     }

@@ -10,7 +10,9 @@
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace forgeline {
@@ -71,6 +73,8 @@ class MapView : public QWidget {
     // The row of the one selected ship, or -1 when none or several are selected.
     int soleSelected() const;
     std::vector<MapShip> selectedShips() const;
+    // Calls `visit` with each selected ship on the map, in row order, until it returns false.
+    template <typename Visit> void forEachSelected(Visit visit) const;
     // Something drawn changed: the picture kept for a drag is stale.
     void changed();
     // The row whose ship is being dragged, or -1.
@@ -115,6 +119,7 @@ class MapView : public QWidget {
 
     int gesture_ = 0;
     KeyRun keyRun_ = KeyRun::None;
+    std::vector<ShipEdit> keyEdits_;
     // While a ship is dragged, everything else stays as drawn here and only the ship is drawn
     // anew on each move.
     QPixmap still_;
@@ -123,5 +128,27 @@ class MapView : public QWidget {
     mutable CrowdLayer crowd_;
     mutable bool namesShown_ = false;
 };
+
+template <typename Visit> void MapView::forEachSelected(Visit visit) const {
+    // Both run in row order: one walk finds them, however many are selected.
+    auto next = ships_.begin();
+    for (const int row : selection_) {
+        next = std::lower_bound(next, ships_.end(), row,
+                                [](const MapShip& ship, int wanted) { return ship.row < wanted; });
+        if (next == ships_.end()) {
+            return;
+        }
+        if (next->row != row) {
+            continue;
+        }
+        if constexpr (std::is_same_v<decltype(visit(*next)), bool>) {
+            if (!visit(*next)) {
+                return;
+            }
+        } else {
+            visit(*next);
+        }
+    }
+}
 
 } // namespace forgeline
