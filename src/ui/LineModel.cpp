@@ -1,5 +1,7 @@
 #include "ui/LineModel.h"
 
+#include <algorithm>
+#include <ranges>
 #include <utility>
 
 namespace forgeline {
@@ -26,8 +28,14 @@ void LineModel::replaceEach(const std::vector<int>& rows, const QStringList& lin
     if (rows.empty()) {
         return;
     }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        lines_[rows[i]] = lines[static_cast<qsizetype>(i)];
+    // Every row in order: the new lines are the whole list, taken without a copy of it.
+    if (lines.size() == lines_.size() && rows.size() == std::size_t(lines_.size()) &&
+        std::equal(rows.begin(), rows.end(), std::views::iota(0).begin())) {
+        lines_ = lines;
+    } else {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            lines_[rows[i]] = lines[static_cast<qsizetype>(i)];
+        }
     }
     emit dataChanged(index(rows.front()), index(rows.back()));
 }
@@ -35,12 +43,18 @@ void LineModel::replaceEach(const std::vector<int>& rows, const QStringList& lin
 QStringList LineModel::replace(int row, int count, QStringList lines) {
     const auto added = static_cast<int>(lines.size());
     if (added == count) {
-        if (count > 0) {
+        if (count == 0) {
+            return lines;
+        }
+        // The whole list in place: it changes hands without a copy of its lines.
+        if (count == lines_.size()) {
+            std::swap(lines_, lines);
+        } else {
             for (int i = 0; i < count; ++i) {
                 lines_[row + i].swap(lines[i]);
             }
-            emit dataChanged(index(row), index(row + count - 1));
         }
+        emit dataChanged(index(row), index(row + count - 1));
         return lines;
     }
     if (row == 0 && count == lines_.size()) {
