@@ -71,32 +71,18 @@ MapTransform FitView(const MapArea& area, double width, double height) {
     return {scale, {width / 2 - area.center.x * scale, height / 2 + area.center.y * scale}};
 }
 
-MapPoint HeadingInView(double degrees) {
-    const auto exact = [](double degrees) -> MapPoint {
-        const double radians = std::fmod(degrees, 360.0) * std::numbers::pi / 180;
-        return {std::sin(radians), -std::cos(radians)};
-    };
-    // Nearly every heading is a whole degree: those are worked out once, the same way.
-    static const std::array<MapPoint, 360> whole = [&exact] {
-        std::array<MapPoint, 360> ways{};
-        for (std::size_t degree = 0; degree < ways.size(); ++degree) {
-            ways[degree] = exact(double(degree));
-        }
-        return ways;
-    }();
-    if (degrees >= 0 && degrees < 360 && degrees == std::floor(degrees)) {
-        return whole[static_cast<std::size_t>(degrees)];
-    }
-    return exact(degrees);
+MapPoint ExactHeadingInView(double degrees) {
+    const double radians = std::fmod(degrees, 360.0) * std::numbers::pi / 180;
+    return {std::sin(radians), -std::cos(radians)};
 }
 
-int DevicePixel(double at, double ratio) {
-    // Rounded down by hand: std::floor is a call, or a long sequence, on processors without
-    // SSE 4.1, and a crowd places every one of its ships with this.
-    const double pixel = std::clamp(at * ratio + 0.5, -1e9, 1e9);
-    const int truncated = static_cast<int>(pixel);
-    return truncated - int(pixel < truncated);
-}
+const std::array<MapPoint, 360> WholeDegreeHeadings = [] {
+    std::array<MapPoint, 360> ways{};
+    for (std::size_t degree = 0; degree < ways.size(); ++degree) {
+        ways[degree] = ExactHeadingInView(double(degree));
+    }
+    return ways;
+}();
 
 int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, MapPoint view,
            double radius) {

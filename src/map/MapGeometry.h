@@ -2,6 +2,8 @@
 
 #include "map/MapShips.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -64,11 +66,31 @@ class MapTransform {
 MapTransform FitView(const MapArea& area, double width, double height);
 
 // Unit vector of a heading in view co-ordinates: 0 degrees points up (+Y), turning clockwise.
-MapPoint HeadingInView(double degrees);
+MapPoint ExactHeadingInView(double degrees);
+// The same for each whole degree from 0 to 359, worked out once.
+extern const std::array<MapPoint, 360> WholeDegreeHeadings;
+
+// Inline, as the two below: a crowd places every one of its ships with them.
+inline MapPoint HeadingInView(double degrees) {
+    // Nearly every heading is a whole degree.
+    if (degrees >= 0 && degrees < 360) {
+        const int whole = static_cast<int>(degrees);
+        if (whole == degrees) {
+            return WholeDegreeHeadings[static_cast<std::size_t>(whole)];
+        }
+    }
+    return ExactHeadingInView(degrees);
+}
 
 // The device pixel where a picture drawn at a view co-ordinate lands, at `ratio` device pixels
 // a view pixel, rounded as Qt's painter rounds it: half a pixel and more goes up.
-int DevicePixel(double at, double ratio);
+inline int DevicePixel(double at, double ratio) {
+    // Rounded down by hand: std::floor is a call, or a long sequence, on processors without
+    // SSE 4.1.
+    const double pixel = std::clamp(at * ratio + 0.5, -1e9, 1e9);
+    const int truncated = static_cast<int>(pixel);
+    return truncated - int(pixel < truncated);
+}
 
 // The row of the ship nearest the view point within the radius in pixels, or -1. Of ships at
 // the same distance the later one wins, as it is drawn on top.
