@@ -3,7 +3,6 @@
 #include "model/ForceChecks.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -75,14 +74,6 @@ MapPoint ExactHeadingInView(double degrees) {
     const double radians = std::fmod(degrees, 360.0) * std::numbers::pi / 180;
     return {std::sin(radians), -std::cos(radians)};
 }
-
-const std::array<MapPoint, 360> WholeDegreeHeadings = [] {
-    std::array<MapPoint, 360> ways{};
-    for (std::size_t degree = 0; degree < ways.size(); ++degree) {
-        ways[degree] = ExactHeadingInView(double(degree));
-    }
-    return ways;
-}();
 
 int ShipAt(const std::vector<MapShip>& ships, const MapTransform& transform, MapPoint view,
            double radius) {

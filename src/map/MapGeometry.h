@@ -67,16 +67,26 @@ MapTransform FitView(const MapArea& area, double width, double height);
 
 // Unit vector of a heading in view co-ordinates: 0 degrees points up (+Y), turning clockwise.
 MapPoint ExactHeadingInView(double degrees);
-// The same for each whole degree from 0 to 359, worked out once.
-extern const std::array<MapPoint, 360> WholeDegreeHeadings;
 
-// Inline, as the two below: a crowd places every one of its ships with them.
+// The same for each whole degree from 0 to 359, worked out when first asked for.
+inline const std::array<MapPoint, 360>& WholeDegreeHeadings() {
+    static const std::array<MapPoint, 360> ways = [] {
+        std::array<MapPoint, 360> worked{};
+        for (std::size_t degree = 0; degree < worked.size(); ++degree) {
+            worked[degree] = ExactHeadingInView(double(degree));
+        }
+        return worked;
+    }();
+    return ways;
+}
+
+// Inline, as DevicePixel is: a crowd places every one of its ships with both.
 inline MapPoint HeadingInView(double degrees) {
     // Nearly every heading is a whole degree.
     if (degrees >= 0 && degrees < 360) {
         const int whole = static_cast<int>(degrees);
         if (whole == degrees) {
-            return WholeDegreeHeadings[static_cast<std::size_t>(whole)];
+            return WholeDegreeHeadings()[static_cast<std::size_t>(whole)];
         }
     }
     return ExactHeadingInView(degrees);
