@@ -1,5 +1,7 @@
 #include "map/CrowdPicture.h"
 
+#include "map/MapGeometry.h"
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -39,13 +41,9 @@ inline bool under(Pixel& pixel, Pixel colour) {
     return pixel >= OpaqueAlpha;
 }
 
-// The pixel holding a point: pixel (i, j) spans [i, i + 1) x [j, j + 1). Rounded down by hand:
-// std::floor is a call, or a long sequence, on processors without SSE 4.1, and every arrow of a
-// crowd takes four.
+// The pixel holding a point: pixel (i, j) spans [i, i + 1) x [j, j + 1).
 int pixelOf(double at) {
-    const double held = std::clamp(at, -1e9, 1e9);
-    const int truncated = static_cast<int>(held);
-    return truncated - int(held < truncated);
+    return WholeAtOrBelow(at);
 }
 
 } // namespace

@@ -92,14 +92,18 @@ inline MapPoint HeadingInView(double degrees) {
     return ExactHeadingInView(degrees);
 }
 
+// The whole number at or below `value`, which is held within a billion either way. Rounded down
+// by hand: std::floor is a call, or a long sequence, on processors without SSE 4.1.
+inline int WholeAtOrBelow(double value) {
+    const double held = std::clamp(value, -1e9, 1e9);
+    const int truncated = static_cast<int>(held);
+    return truncated - int(held < truncated);
+}
+
 // The device pixel where a picture drawn at a view co-ordinate lands, at `ratio` device pixels
 // a view pixel, rounded as Qt's painter rounds it: half a pixel and more goes up.
 inline int DevicePixel(double at, double ratio) {
-    // Rounded down by hand: std::floor is a call, or a long sequence, on processors without
-    // SSE 4.1.
-    const double pixel = std::clamp(at * ratio + 0.5, -1e9, 1e9);
-    const int truncated = static_cast<int>(pixel);
-    return truncated - int(pixel < truncated);
+    return WholeAtOrBelow(at * ratio + 0.5);
 }
 
 // The row of the ship nearest the view point within the radius in pixels, or -1. Of ships at
