@@ -10,6 +10,11 @@ int LineModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());
 }
 
+QModelIndex LineModel::index(int row, int column, const QModelIndex& parent) const {
+    const bool shown = row >= 0 && row < lines_.size() && column == 0 && !parent.isValid();
+    return shown ? createIndex(row, column) : QModelIndex();
+}
+
 QVariant LineModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= lines_.size() ||
         (role != Qt::DisplayRole && role != Qt::EditRole)) {

@@ -15,6 +15,9 @@ class LineModel final : public QAbstractListModel {
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // What the list model gives, without its three virtual calls: the view asks for an index of
+    // every row each time it lays them out.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     const QStringList& lines() const { return lines_; }

@@ -10,6 +10,7 @@ class LineModelTest : public QObject {
 
   private slots:
     void linesChangeInPlaceAsTheRowsSay();
+    void givesAnIndexForEachRowShownAndNoneElse();
 };
 
 namespace {
@@ -65,6 +66,31 @@ void LineModelTest::linesChangeInPlaceAsTheRowsSay() {
         QCOMPARE(model.lines(), row.after);
         QCOMPARE(changed.size(), 1);
         QCOMPARE(toldRows(changed), std::pair(row.row, row.row + row.count - 1));
+    }
+}
+
+void LineModelTest::givesAnIndexForEachRowShownAndNoneElse() {
+    LineModel model;
+    model.setLines(Before);
+    const QModelIndex first = model.index(0);
+    const struct {
+        int row;
+        int column;
+        QModelIndex parent;
+        bool valid;
+    } asked[] = {
+        {0, 0, {}, true},  {2, 0, {}, true},   {3, 0, {}, false},    {-1, 0, {}, false},
+        {0, 1, {}, false}, {0, -1, {}, false}, {0, 0, first, false},
+    };
+    for (const auto& row : asked) {
+        const QModelIndex index = model.index(row.row, row.column, row.parent);
+        if (!row.valid) {
+            QCOMPARE(index, QModelIndex());
+            continue;
+        }
+        QCOMPARE(index.row(), row.row);
+        QCOMPARE(index.column(), 0);
+        QCOMPARE(index.data().toString(), Before.at(row.row));
     }
 }
 
