@@ -54,6 +54,21 @@ qint64 widestOf(const QFontMetricsF& metrics, const QStringList& lines, qint64 w
     return widest;
 }
 
+// Whether `lines` are the very strings `held` holds, each at the same row. A string shares its
+// text only while both hold it, so a shared one holds the same text.
+bool sameStrings(const QStringList& held, const QStringList& lines) {
+    if (held.size() != lines.size()) {
+        return false;
+    }
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        if (lines[row].constData() != held[row].constData() ||
+            lines[row].size() != held[row].size()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 LineList::LineList(QWidget* parent) : QListView(parent), model_(new LineModel(this)) {
@@ -111,7 +126,11 @@ void LineList::replace(int row, const QString& line) {
 }
 
 void LineList::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
-    widenFor(lines);
+    if (LineModel::IsEveryRow(rows, count()) && lines.size() == count()) {
+        widenForWhole(lines);
+    } else {
+        widenFor(lines);
+    }
     model_->replaceEach(rows, lines);
 }
 
@@ -119,7 +138,7 @@ void LineList::remove(int row) {
     // The view would select the next line in place of a removed selected one, as if the user
     // had clicked it; no line is selected afterwards instead.
     selectionModel()->clear();
-    widest_.reset();
+    forgetWidest();
     model_->replace(row, 1, {});
 }
 
@@ -128,7 +147,7 @@ void LineList::clear() {
 }
 
 void LineList::setLines(const QStringList& lines) {
-    widest_.reset();
+    forgetWidest();
     model_->setLines(lines);
 }
 
@@ -140,8 +159,10 @@ QStringList LineList::replaceLines(int row, int count, const QStringList& lines)
     // whole list again.
     if (count == 0) {
         widenFor(lines);
+    } else if (row == 0 && count == this->count() && lines.size() == count) {
+        widenForWhole(lines);
     } else {
-        widest_.reset();
+        forgetWidest();
     }
     return model_->replace(row, count, lines);
 }
@@ -194,9 +215,22 @@ void LineList::widenFor(const QStringList& lines) {
     }
 }
 
+void LineList::widenForWhole(const QStringList& lines) {
+    // Lines the list held while the widest was known are no wider, and it has only grown since.
+    if (!sameStrings(heldBefore_, lines)) {
+        widenFor(lines);
+    }
+    heldBefore_ = widest_ ? model_->lines() : QStringList();
+}
+
+void LineList::forgetWidest() {
+    widest_.reset();
+    heldBefore_.clear();
+}
+
 void LineList::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        widest_.reset();
+        forgetWidest();
     }
     QListView::changeEvent(event);
 }

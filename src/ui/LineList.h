@@ -70,6 +70,10 @@ class LineList : public QListView {
 
   private:
     void widenFor(const QStringList& lines);
+    // Widens the rows for a new list of as many lines in place of the whole, unless it holds
+    // the very lines the list held before its last such change, and keeps the lines it had.
+    void widenForWhole(const QStringList& lines);
+    void forgetWidest();
     // The size every row takes, that of the first.
     QSize rowSize() const;
 
@@ -77,6 +81,9 @@ class LineList : public QListView {
     // In 64ths of a pixel: measured once for all lines when first needed, then widened as
     // lines come; nothing once a line goes or the font changes.
     mutable std::optional<qint64> widest_;
+    // The whole list before its last change of every line in place, kept while the widest is
+    // known: none of its lines is wider, so the undo of a move of 30 000 ships measures none.
+    QStringList heldBefore_;
     // The row size of the last layout.
     QSize laidOutRowSize_;
 };

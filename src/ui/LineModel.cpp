@@ -29,13 +29,17 @@ void LineModel::setLines(QStringList lines) {
     endResetModel();
 }
 
+bool LineModel::IsEveryRow(const std::vector<int>& rows, qsizetype count) {
+    return rows.size() == std::size_t(count) &&
+           std::equal(rows.begin(), rows.end(), std::views::iota(0).begin());
+}
+
 void LineModel::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
     if (rows.empty()) {
         return;
     }
     // Every row in order: the new lines are the whole list, taken without a copy of it.
-    if (lines.size() == lines_.size() && rows.size() == std::size_t(lines_.size()) &&
-        std::equal(rows.begin(), rows.end(), std::views::iota(0).begin())) {
+    if (lines.size() == lines_.size() && IsEveryRow(rows, lines_.size())) {
         lines_ = lines;
     } else {
         for (std::size_t i = 0; i < rows.size(); ++i) {
