@@ -126,7 +126,7 @@ void LineList::replace(int row, const QString& line) {
 }
 
 void LineList::replaceEach(const std::vector<int>& rows, const QStringList& lines) {
-    if (LineModel::IsEveryRow(rows, count()) && lines.size() == count()) {
+    if (LineModel::isEveryRow(rows, count()) && lines.size() == count()) {
         widenForWhole(lines);
     } else {
         widenFor(lines);

@@ -29,7 +29,7 @@ void LineModel::setLines(QStringList lines) {
     endResetModel();
 }
 
-bool LineModel::IsEveryRow(const std::vector<int>& rows, qsizetype count) {
+bool LineModel::isEveryRow(const std::vector<int>& rows, qsizetype count) {
     return rows.size() == std::size_t(count) &&
            std::equal(rows.begin(), rows.end(), std::views::iota(0).begin());
 }
@@ -39,7 +39,7 @@ void LineModel::replaceEach(const std::vector<int>& rows, const QStringList& lin
         return;
     }
     // Every row in order: the new lines are the whole list, taken without a copy of it.
-    if (lines.size() == lines_.size() && IsEveryRow(rows, lines_.size())) {
+    if (lines.size() == lines_.size() && isEveryRow(rows, lines_.size())) {
         lines_ = lines;
     } else {
         for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -23,7 +23,7 @@ class LineModel final : public QAbstractListModel {
     const QStringList& lines() const { return lines_; }
     void setLines(QStringList lines);
     // Whether the rows are every row of `count`, in order.
-    static bool IsEveryRow(const std::vector<int>& rows, qsizetype count);
+    static bool isEveryRow(const std::vector<int>& rows, qsizetype count);
     // Changes the lines of the ascending rows in place.
     void replaceEach(const std::vector<int>& rows, const QStringList& lines);
     // Puts `lines` in place of the `count` lines from `row` and gives back those. As many lines
