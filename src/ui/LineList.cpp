@@ -2,6 +2,7 @@
 
 #include "model/RowRuns.h"
 #include "ui/LineModel.h"
+#include "ui/Text.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -54,19 +55,10 @@ qint64 widestOf(const QFontMetricsF& metrics, const QStringList& lines, qint64 w
     return widest;
 }
 
-// Whether `lines` are the very strings `held` holds, each at the same row. A string shares its
-// text only while both hold it, so a shared one holds the same text.
+// Whether `lines` share their text with those `held` holds, each at the same row.
 bool sameStrings(const QStringList& held, const QStringList& lines) {
-    if (held.size() != lines.size()) {
-        return false;
-    }
-    for (qsizetype row = 0; row < lines.size(); ++row) {
-        if (lines[row].constData() != held[row].constData() ||
-            lines[row].size() != held[row].size()) {
-            return false;
-        }
-    }
-    return true;
+    return held.size() == lines.size() &&
+           std::equal(lines.begin(), lines.end(), held.begin(), SharesText);
 }
 
 } // namespace

@@ -25,6 +25,11 @@ inline std::u16string_view Utf16View(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 std::vector<std::u16string_view> Utf16Views(const QStringList& lines);
+// Whether two strings share their text. Shared text cannot change while both hold it, so two
+// that share it are the same text: thirty thousand lines compared at a pointer each.
+inline bool SharesText(const QString& one, const QString& other) {
+    return one.constData() == other.constData() && one.size() == other.size();
+}
 QStringList FromCore(const std::vector<std::string>& lines);
 
 // The text of a multi-line box as it was set or typed. toPlainText() would turn non-breaking

@@ -140,11 +140,9 @@ void TacticalMap::refreshLines(const QStringList& lines) {
 }
 
 MapShips TacticalMap::readAgain(const QStringList& lines) {
-    // A string shared with one read before holds the very text read then: neither can change
-    // while both are held.
+    // A string shared with one read before holds the very text read then.
     const auto same = [](const QStringList& before, qsizetype row, const QString& line) {
-        return row < before.size() && before[row].constData() == line.constData() &&
-               before[row].size() == line.size();
+        return row < before.size() && SharesText(before[row], line);
     };
     const bool edited = ownEdits_ != nullptr && lines.size() == lines_.size();
     views_.clear();
