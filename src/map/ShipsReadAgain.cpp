@@ -1,5 +1,7 @@
 #include "map/ShipsReadAgain.h"
 
+#include "map/RowSearch.h"
+
 #include <algorithm>
 
 namespace forgeline {
@@ -51,9 +53,7 @@ MapShips ShipsReadAgain(const std::vector<std::u16string_view>& lines,
     auto nextEdit = edits->begin();
     // A row edited twice is read: which of the two its line holds is not the map's to say.
     const auto editOf = [&](int row) -> const ShipChange* {
-        nextEdit =
-            std::lower_bound(nextEdit, edits->end(), row,
-                             [](const ShipEdit& edit, int wanted) { return edit.row < wanted; });
+        nextEdit = FirstFromRow(nextEdit, edits->end(), row);
         if (nextEdit == edits->end() || nextEdit->row != row ||
             (nextEdit + 1 != edits->end() && (nextEdit + 1)->row == row)) {
             return nullptr;

@@ -4,13 +4,13 @@
 #include "map/MapEdits.h"
 #include "map/MapGeometry.h"
 #include "map/MapShips.h"
+#include "map/RowSearch.h"
 #include "map/window/CrowdPainter.h"
 
 #include <QPixmap>
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -133,8 +133,7 @@ template <typename Visit> void MapView::forEachSelected(Visit visit) const {
     // Both run in row order: one walk finds them, however many are selected.
     auto next = ships_.begin();
     for (const int row : selection_) {
-        next = std::lower_bound(next, ships_.end(), row,
-                                [](const MapShip& ship, int wanted) { return ship.row < wanted; });
+        next = FirstFromRow(next, ships_.end(), row);
         if (next == ships_.end()) {
             return;
         }
