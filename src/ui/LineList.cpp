@@ -1,6 +1,5 @@
 #include "ui/LineList.h"
 
-#include "model/RowRuns.h"
 #include "ui/LineModel.h"
 #include "ui/Text.h"
 
@@ -247,24 +246,20 @@ void LineList::setManySelectable(bool many) {
 }
 
 int LineList::selectedRow() const {
-    const std::vector<int> rows = selectedRows();
-    return rows.empty() ? -1 : rows.front();
+    const std::vector<RowRun> runs = selectedRuns();
+    return runs.empty() ? -1 : runs.front().first;
 }
 
 std::vector<int> LineList::selectedRows() const {
-    std::vector<int> rows;
+    return RowsOf(selectedRuns());
+}
+
+std::vector<RowRun> LineList::selectedRuns() const {
+    std::vector<RowRun> runs;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        for (int row = range.top(); row <= range.bottom(); ++row) {
-            rows.push_back(row);
-        }
+        runs.push_back({range.top(), range.bottom()});
     }
-    // A selection made by selectRows is ascending already; sorting thirty thousand rows again
-    // on each change of it is what a big fleet would pay.
-    if (!std::is_sorted(rows.begin(), rows.end())) {
-        std::sort(rows.begin(), rows.end());
-    }
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
+    return JoinedRuns(std::move(runs));
 }
 
 void LineList::selectRows(const std::vector<int>& rows) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/RowRuns.h"
+
 #include <QListView>
 #include <QStringList>
 #include <optional>
@@ -45,6 +47,8 @@ class LineList : public QListView {
     int selectedRow() const;
     // Every selected row, ascending.
     std::vector<int> selectedRows() const;
+    // The same as runs of neighbours.
+    std::vector<RowRun> selectedRuns() const;
     // Selects these rows (ascending) alone, as the user would; none for an empty list.
     void selectRows(const std::vector<int>& rows);
     // Selects the rows as a step of the history left them, without emitting lineSelected: the

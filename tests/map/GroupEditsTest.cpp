@@ -2,6 +2,7 @@
 
 #include "model/RowRuns.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace forgeline {
@@ -55,6 +56,31 @@ TEST(GroupEdits, PicksMeasuresAndShifts) {
 
     EXPECT_EQ(RunsOf({0, 1, 2, 5, 7, 8}), (std::vector<RowRun>{{0, 2}, {5, 5}, {7, 8}}));
     EXPECT_EQ(RowsOf({{0, 2}, {5, 5}}), (std::vector<int>{0, 1, 2, 5}));
+}
+
+TEST(GroupEdits, RunsInAnyOrderJoinAsTheirRowsWould) {
+    const std::pair<std::vector<RowRun>, std::vector<RowRun>> rows[] = {
+        {{}, {}},
+        {{{3, 3}}, {{3, 3}}},
+        // Out of order, touching, inside another, overlapping, apart.
+        {{{7, 9}, {0, 2}, {3, 4}}, {{0, 4}, {7, 9}}},
+        {{{0, 10}, {2, 3}, {10, 12}, {14, 14}}, {{0, 12}, {14, 14}}},
+        {{{5, 6}, {0, 1}}, {{0, 1}, {5, 6}}},
+        {{{2147483647, 2147483647}, {0, 0}, {2147483646, 2147483647}},
+         {{0, 0}, {2147483646, 2147483647}}},
+    };
+    for (const auto& [runs, joined] : rows) {
+        EXPECT_EQ(JoinedRuns(runs), joined) << runs.size();
+        std::vector<int> each;
+        for (const RowRun& run : runs) {
+            for (long long row = run.first; row <= run.last; ++row) {
+                each.push_back(static_cast<int>(row));
+            }
+        }
+        std::sort(each.begin(), each.end());
+        each.erase(std::unique(each.begin(), each.end()), each.end());
+        EXPECT_EQ(RunsOf(each), joined) << runs.size();
+    }
 }
 
 } // namespace

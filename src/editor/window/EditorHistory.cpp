@@ -173,7 +173,7 @@ QStringList EditorHistory::replaceLines(std::size_t row, std::size_t count, QStr
 }
 
 ListState EditorHistory::listState() const {
-    return {RunsOf(controls_.Forces->selectedRows()), controls_.RemShip->isEnabled(),
+    return {controls_.Forces->selectedRuns(), controls_.RemShip->isEnabled(),
             ToCore(controls_.EditShip->property("Tag").toString())};
 }
 
