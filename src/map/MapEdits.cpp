@@ -35,16 +35,15 @@ template <typename Char>
 bool withShipChange(std::basic_string_view<Char> line, const ShipChange& change,
                     std::basic_string<Char>& result) {
     // Start and end of the pieces up to the heading, found by the same single-space cut as
-    // every reader of the line makes.
+    // every reader of the line makes, in one pass over the characters.
+    constexpr auto X = static_cast<std::size_t>(ForceField::X);
     constexpr auto Heading = static_cast<std::size_t>(ForceField::Heading);
     std::array<std::size_t, Heading + 2> starts{};
     std::size_t pieces = 1;
-    for (std::size_t at = 0; pieces < starts.size(); ++pieces) {
-        at = line.find(Char(' '), at);
-        if (at == std::basic_string_view<Char>::npos) {
-            break;
+    for (std::size_t at = 0; at < line.size() && pieces < starts.size(); ++at) {
+        if (line[at] == Char(' ')) {
+            starts[pieces++] = at + 1;
         }
-        starts[pieces] = ++at;
     }
     if (pieces <= Heading) {
         return false;
@@ -55,10 +54,10 @@ bool withShipChange(std::basic_string_view<Char> line, const ShipChange& change,
     result.clear();
     // The numbers written are at most 11 characters each, so one allocation holds the line.
     result.reserve(line.size() + 3 * 11);
-    result += line.substr(0, starts[static_cast<std::size_t>(ForceField::X)]);
+    result.append(line.data(), starts[X]);
     const std::optional<long long>* numbers[] = {&change.x, &change.y, &change.heading};
     for (std::size_t i = 0; i < std::size(numbers); ++i) {
-        const std::size_t field = static_cast<std::size_t>(ForceField::X) + i;
+        const std::size_t field = X + i;
         if (i > 0) {
             result += Char(' ');
         }
@@ -66,11 +65,11 @@ bool withShipChange(std::basic_string_view<Char> line, const ShipChange& change,
             const std::string number = WholeNumberText(**numbers[i]);
             result.append(number.begin(), number.end());
         } else {
-            result += line.substr(starts[field], starts[field + 1] - 1 - starts[field]);
+            result.append(line.data() + starts[field], starts[field + 1] - 1 - starts[field]);
         }
     }
     if (starts[Heading + 1] <= line.size()) {
-        result += line.substr(starts[Heading + 1] - 1);
+        result.append(line.substr(starts[Heading + 1] - 1));
     }
     return true;
 }
