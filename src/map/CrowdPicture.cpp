@@ -1,5 +1,6 @@
 #include "map/CrowdPicture.h"
 
+#include "map/BandBins.h"
 #include "map/MapGeometry.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <bit>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 namespace forgeline {
 namespace {
@@ -221,37 +223,26 @@ void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>
         return;
     }
     const int bands = (height + BandRows - 1) / BandRows;
-    // What each band holds, in the order drawn: marks by their rows, lines by the rows they
-    // may touch.
-    std::vector<std::vector<std::size_t>> bandMarks(static_cast<std::size_t>(bands));
-    std::vector<std::vector<std::size_t>> bandLines(static_cast<std::size_t>(bands));
-    const auto addTo = [bands](std::vector<std::vector<std::size_t>>& bins, std::size_t item,
-                               long long top, long long bottom) {
-        const long long first = std::max(top, 0LL) / BandRows;
-        const long long last = std::min(bottom, static_cast<long long>(bands) * BandRows - 1);
-        for (long long band = first; band <= last / BandRows && last >= 0; ++band) {
-            bins[std::size_t(band)].push_back(item);
-        }
-    };
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        addTo(bandMarks, i, marks[i].top,
-              static_cast<long long>(marks[i].top) + marks[i].sprite->height() - 1);
-    }
+    // Marks by their rows, lines by the rows they may touch.
     const int spread = thickness / 2 + 1;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    const BandBins bandMarks(bands, BandRows, marks.size(), [&marks](std::size_t i) {
+        return std::pair{static_cast<long long>(marks[i].top),
+                         static_cast<long long>(marks[i].top) + marks[i].sprite->height() - 1};
+    });
+    const BandBins bandLines(bands, BandRows, lines.size(), [&lines, spread](std::size_t i) {
         const int from = pixelOf(lines[i].y0);
         const int to = pixelOf(lines[i].y1);
-        addTo(bandLines, i, static_cast<long long>(std::min(from, to)) - spread,
-              static_cast<long long>(std::max(from, to)) + spread);
-    }
+        return std::pair{static_cast<long long>(std::min(from, to)) - spread,
+                         static_cast<long long>(std::max(from, to)) + spread};
+    });
     const auto drawBand = [&](int band) {
         const int top = band * BandRows;
         CrowdPicture picture(pixels + std::ptrdiff_t(top) * stride, width,
                              std::min(BandRows, height - top), stride);
-        for (const std::size_t i : bandMarks[std::size_t(band)]) {
+        for (const std::size_t i : bandMarks.of(band)) {
             picture.putUnder(*marks[i].sprite, marks[i].left, marks[i].top - top);
         }
-        for (const std::size_t i : bandLines[std::size_t(band)]) {
+        for (const std::size_t i : bandLines.of(band)) {
             const CrowdLine& line = lines[i];
             picture.lineUnder(line.x0, line.y0 - top, line.x1, line.y1 - top, lineColour,
                               thickness);
