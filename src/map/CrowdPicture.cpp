@@ -7,6 +7,8 @@
 #include <atomic>
 #include <bit>
 #include <cstdlib>
+#include <latch>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -225,24 +227,30 @@ void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>
     const int bands = (height + BandRows - 1) / BandRows;
     // Marks by their rows, lines by the rows they may touch.
     const int spread = thickness / 2 + 1;
-    const BandBins bandMarks(bands, BandRows, marks.size(), [&marks](std::size_t i) {
-        return std::pair{static_cast<long long>(marks[i].top),
-                         static_cast<long long>(marks[i].top) + marks[i].sprite->height() - 1};
-    });
-    const BandBins bandLines(bands, BandRows, lines.size(), [&lines, spread](std::size_t i) {
-        const int from = pixelOf(lines[i].y0);
-        const int to = pixelOf(lines[i].y1);
-        return std::pair{static_cast<long long>(std::min(from, to)) - spread,
-                         static_cast<long long>(std::max(from, to)) + spread};
-    });
+    std::optional<BandBins> bandMarks;
+    std::optional<BandBins> bandLines;
+    const auto fileMarks = [&] {
+        bandMarks.emplace(bands, BandRows, marks.size(), [&marks](std::size_t i) {
+            return std::pair{static_cast<long long>(marks[i].top),
+                             static_cast<long long>(marks[i].top) + marks[i].sprite->height() - 1};
+        });
+    };
+    const auto fileLines = [&] {
+        bandLines.emplace(bands, BandRows, lines.size(), [&lines, spread](std::size_t i) {
+            const int from = pixelOf(lines[i].y0);
+            const int to = pixelOf(lines[i].y1);
+            return std::pair{static_cast<long long>(std::min(from, to)) - spread,
+                             static_cast<long long>(std::max(from, to)) + spread};
+        });
+    };
     const auto drawBand = [&](int band) {
         const int top = band * BandRows;
         CrowdPicture picture(pixels + std::ptrdiff_t(top) * stride, width,
                              std::min(BandRows, height - top), stride);
-        for (const std::size_t i : bandMarks.of(band)) {
+        for (const std::size_t i : bandMarks->of(band)) {
             picture.putUnder(*marks[i].sprite, marks[i].left, marks[i].top - top);
         }
-        for (const std::size_t i : bandLines.of(band)) {
+        for (const std::size_t i : bandLines->of(band)) {
             const CrowdLine& line = lines[i];
             picture.lineUnder(line.x0, line.y0 - top, line.x1, line.y1 - top, lineColour,
                               thickness);
@@ -250,18 +258,27 @@ void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>
     };
     const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
                                    std::min(MostThreads, bands));
-    // Bands go to whichever thread is free: some hold many more ships than others.
+    // The marks and the lines are filed at the same time, by the first two threads; then bands
+    // go to whichever thread is free: some hold many more ships than others.
+    std::latch filed(threads);
     std::atomic<int> nextBand{0};
-    const auto drawBands = [&drawBand, &nextBand, bands] {
+    const auto work = [&](int thread) {
+        if (thread == 0) {
+            fileMarks();
+        }
+        if (thread == std::min(1, threads - 1)) {
+            fileLines();
+        }
+        filed.arrive_and_wait();
         for (int band = nextBand++; band < bands; band = nextBand++) {
             drawBand(band);
         }
     };
     std::vector<std::thread> helpers;
     for (int thread = 1; thread < threads; ++thread) {
-        helpers.emplace_back(drawBands);
+        helpers.emplace_back(work, thread);
     }
-    drawBands();
+    work(0);
     for (std::thread& helper : helpers) {
         helper.join();
     }
