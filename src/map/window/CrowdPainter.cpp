@@ -46,8 +46,9 @@ void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& shi
     picture.setDevicePixelRatio(ratio);
 
     // From the top down: the selected ships, then the others, each from the last row back; the
-    // arrows lie under every marker.
+    // arrows lie under every marker, in the same order, which for lines of one colour is any.
     layer.marks.clear();
+    layer.arrows.clear();
     // Ships of a kind mostly come together: the sprite is looked up anew only for another kind.
     std::tuple<int, bool, bool> lastKind{};
     const CrowdSprite* lastSprite = nullptr;
@@ -61,25 +62,25 @@ void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& shi
         }
         return lastSprite;
     };
-    const auto addMarks = [&](bool selected) {
+    // Each ship is read once for its marker and its arrow: tens of thousands of them are
+    // megabytes, and a second pass would fetch them all again.
+    const auto addShips = [&](bool selected) {
         const qreal half = selected ? SelectedSpriteHalf : SpriteHalf;
         for (auto placed = ships.rbegin(); placed != ships.rend(); ++placed) {
             if (placed->selected == selected) {
-                layer.marks.push_back({spriteOf(*placed->ship, selected),
+                const MapShip& ship = *placed->ship;
+                layer.marks.push_back({spriteOf(ship, selected),
                                        DevicePixel(placed->at.x() - half, ratio),
                                        DevicePixel(placed->at.y() - half, ratio)});
+                const MapPoint way = HeadingInView(ship.heading);
+                const QPointF tip = placed->at + QPointF(way.x, way.y) * ArrowLength;
+                layer.arrows.push_back({placed->at.x() * ratio, placed->at.y() * ratio,
+                                        tip.x() * ratio, tip.y() * ratio});
             }
         }
     };
-    addMarks(true);
-    addMarks(false);
-    layer.arrows.clear();
-    for (const CrowdShip& placed : ships) {
-        const MapPoint way = HeadingInView(placed.ship->heading);
-        const QPointF tip = placed.at + QPointF(way.x, way.y) * ArrowLength;
-        layer.arrows.push_back(
-            {placed.at.x() * ratio, placed.at.y() * ratio, tip.x() * ratio, tip.y() * ratio});
-    }
+    addShips(true);
+    addShips(false);
     DrawCrowd(layer.marks, layer.arrows, ArrowColour.rgba(),
               std::max(1, static_cast<int>(std::lround(ratio))),
               reinterpret_cast<Pixel*>(picture.bits()), picture.width(), picture.height(),
