@@ -245,8 +245,12 @@ void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>
     };
     const auto drawBand = [&](int band) {
         const int top = band * BandRows;
-        CrowdPicture picture(pixels + std::ptrdiff_t(top) * stride, width,
-                             std::min(BandRows, height - top), stride);
+        const int rows = std::min(BandRows, height - top);
+        // Cleared here, by the thread that draws the band, while its rows are in the cache.
+        for (int row = top; row < top + rows; ++row) {
+            std::fill_n(pixels + std::ptrdiff_t(row) * stride, width, Pixel{0});
+        }
+        CrowdPicture picture(pixels + std::ptrdiff_t(top) * stride, width, rows, stride);
         for (const std::size_t i : bandMarks->of(band)) {
             picture.putUnder(*marks[i].sprite, marks[i].left, marks[i].top - top);
         }

@@ -84,11 +84,12 @@ struct CrowdLine {
     double x0, y0, x1, y1;
 };
 
-// Draws a crowd into `pixels`, which start fully transparent: the marks from the first, which
-// is on top, to the last, then the lines under them all, of opaque `lineColour`, `thickness`
-// pixels across. It is drawn as a CrowdPicture over the whole would draw it, a band of rows at
-// a time: a band's pixels stay in the processor's cache while all its marks are laid, and the
-// bands are shared among the processor's cores.
+// Draws a crowd into `pixels`, whatever they held: `height` rows of `width` pixels, `stride`
+// pixels from the start of one row to the next, those past `width` left alone. The marks go from
+// the first, which is on top, to the last, then the lines under them all, of opaque
+// `lineColour`, `thickness` pixels across. It is drawn as a CrowdPicture over the whole would draw
+// it, a band of rows at a time: a band's pixels stay in the processor's cache while all its marks
+// are laid, and the bands are shared among the processor's cores.
 void DrawCrowd(const std::vector<CrowdMark>& marks, const std::vector<CrowdLine>& lines,
                Pixel lineColour, int thickness, Pixel* pixels, int width, int height,
                std::ptrdiff_t stride);

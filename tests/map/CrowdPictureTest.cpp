@@ -279,12 +279,14 @@ TEST(CrowdPicture, DrawnInBandsTheCrowdIsWhatOnePictureOfItDraws) {
             for (const CrowdLine& line : crowdLines) {
                 whole.crowd.lineUnder(line.x0, line.y0, line.x1, line.y1, Blue, thickness);
             }
-            // Drawn into a wider picture, whose pixels past the crowd's are left alone.
-            std::vector<Pixel> banded(std::size_t(75 * 190), 0);
+            // Drawn into a wider picture that holds another already, whose pixels past the
+            // crowd's are left alone.
+            std::vector<Pixel> banded(std::size_t(75 * 190), 0x80402010u);
             DrawCrowd(crowdMarks, crowdLines, Blue, thickness, banded.data(), 70, 190, 75);
             for (int y = 0; y < 190; ++y) {
                 for (int x = 0; x < 75; ++x) {
-                    ASSERT_EQ(banded[std::size_t(y * 75 + x)], x < 70 ? whole.at(x, y) : 0)
+                    ASSERT_EQ(banded[std::size_t(y * 75 + x)],
+                              x < 70 ? whole.at(x, y) : 0x80402010u)
                         << thickness << " at " << x << "," << y;
                 }
             }

@@ -42,7 +42,6 @@ void PaintCrowd(QPainter& painter, QSize area, const std::vector<CrowdShip>& shi
     if (picture.size() != pixels) {
         picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     }
-    picture.fill(Qt::transparent);
     picture.setDevicePixelRatio(ratio);
 
     // From the top down: the selected ships, then the others, each from the last row back; the
