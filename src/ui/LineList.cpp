@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numeric>
 
 namespace forgeline {
 namespace {
